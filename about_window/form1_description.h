@@ -1,0 +1,6 @@
+// The About window's description.
+#pragma once
+
+#include "forms/description.h"
+
+extern const forms::FormDescription Form1Description;

@@ -1,0 +1,229 @@
+#include "forms/control.h"
+
+#include <commctrl.h>
+
+#include <cwctype>
+
+#include "forms/drive_list.h"
+#include "forms/geometry.h"
+#include "forms/runtime_error.h"
+
+namespace forms {
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"FormsControl";
+constexpr wchar_t kImageClass[] = L"FormsImage";
+constexpr UINT_PTR kFrameSubclassId = 1;
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind KindOf(const ControlDescription& description) {
+  switch (description.type) {
+    case ControlClass::Label: {
+      const DWORD align = description.alignment == Alignment::Center  ? SS_CENTER
+                          : description.alignment == Alignment::Right ? SS_RIGHT
+                                                                      : SS_LEFT;
+      // SS_NOTIFY: a label takes clicks like any control.
+      return {L"Static", align | SS_NOTIFY, 0};
+    }
+    case ControlClass::CommandButton:
+      return {L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlClass::Frame:
+      // The frame is its controls' parent; the dialog keys reach inside it.
+      return {L"Button", BS_GROUPBOX, WS_EX_CONTROLPARENT};
+    case ControlClass::Image:
+      return {kImageClass, 0, 0};
+    case ControlClass::DriveListBox:
+      return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+  }
+  return {L"Static", 0, 0};
+}
+
+// A frame's controls are its children, so it passes their notifications on to the window.
+LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+      return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
+    default:
+      return DefSubclassProc(frame, message, wparam, lparam);
+  }
+}
+
+LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (const Control* control = ControlFromHandle(window)) control->PaintPicture(dc);
+    EndPaint(window, &paint);
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;  // WM_PAINT fills the whole box
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void RegisterImageClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{sizeof(windowClass)};
+  if (GetClassInfoExW(instance, kImageClass, &windowClass)) return;
+  windowClass.lpfnWndProc = ImageProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kImageClass;
+  if (!RegisterClassExW(&windowClass)) RaiseLastError(L"RegisterClassEx");
+}
+
+HFONT CreateDescribedFont(const Font& font, int dpi) {
+  LOGFONTW logFont{};
+  logFont.lfHeight = FontHeight(font.points, dpi);
+  logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  logFont.lfCharSet = ANSI_CHARSET;
+  font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+  HFONT handle = CreateFontIndirectW(&logFont);
+  if (!handle) RaiseLastError(L"CreateFontIndirect");
+  return handle;
+}
+
+}  // namespace
+
+Control* ControlFromHandle(HWND handle) {
+  return handle ? static_cast<Control*>(GetPropW(handle, kControlProperty)) : nullptr;
+}
+
+Control::Control(const ControlDescription& description, const ControlContext& context)
+    : description_(description), containerBrush_(context.containerBrush) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (description.type == ControlClass::Image) RegisterImageClass(instance);
+
+  const WindowKind kind = KindOf(description);
+  const RECT box = PixelRect(description.box, context.dpi);
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (description.visible ? WS_VISIBLE : 0);
+  // A drop-down list's window height is that of its open list; the closed box sizes to the font.
+  const int height = description.type == ControlClass::DriveListBox ? (box.bottom - box.top) * 8
+                                                                     : box.bottom - box.top;
+  const std::wstring caption(description.caption);
+  handle_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), style, box.left, box.top,
+                            box.right - box.left, height, context.parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(context.id)), instance, nullptr);
+  if (!handle_) RaiseLastError(L"CreateWindowEx");
+  SetPropW(handle_, kControlProperty, this);
+  // The earlier a control is listed, the higher it lies.
+  SetWindowPos(handle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  if (description.font) font_.Reset(CreateDescribedFont(*description.font, context.dpi));
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_.Get() : context.defaultFont), FALSE);
+  if (description.backColor) backBrush_.Reset(CreateSolidBrush(*description.backColor));
+  if (description.type == ControlClass::Frame) SetWindowSubclass(handle_, FrameProc, kFrameSubclassId, 0);
+  if (description.autoSize) FitToCaption();
+  if (description.type == ControlClass::DriveListBox) FillDriveList(handle_);
+
+  if (description.picture.kind == PictureKind::Icon) {
+    const int size = GetSystemMetrics(SM_CXICON);
+    icon_.Reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(description.picture.resourceId),
+                                              IMAGE_ICON, size, size, 0)));
+    if (!icon_) RaiseLastError(L"LoadImage");
+  } else if (description.picture.kind == PictureKind::Bitmap) {
+    bitmap_.Reset(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(description.picture.resourceId),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap_) RaiseLastError(L"LoadImage");
+  }
+  if (description.mousePointer == MousePointer::Custom) {
+    mouseIcon_ = LoadCursorW(instance, MAKEINTRESOURCEW(description.mouseIconId));
+    if (!mouseIcon_) RaiseLastError(L"LoadCursor");
+  }
+}
+
+Control::~Control() {
+  if (description_.type == ControlClass::Frame) RemoveWindowSubclass(handle_, FrameProc, kFrameSubclassId);
+  RemovePropW(handle_, kControlProperty);
+}
+
+bool Control::CanTakeFocus() const {
+  const bool focusable = Type() == ControlClass::CommandButton || Type() == ControlClass::DriveListBox;
+  return focusable && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+}
+
+wchar_t Control::AccessKey() const {
+  const std::wstring_view caption = description_.caption;
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] == L'&') {
+      ++i;  // "&&" is a literal ampersand
+      continue;
+    }
+    return static_cast<wchar_t>(std::towupper(caption[i + 1]));
+  }
+  return 0;
+}
+
+std::wstring Control::Caption() const {
+  SetLastError(ERROR_SUCCESS);
+  const int length = GetWindowTextLengthW(handle_);
+  if (length == 0 && GetLastError() != ERROR_SUCCESS) RaiseLastError(L"GetWindowTextLength");
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), length + 1)));
+  return text;
+}
+
+void Control::SetCaption(std::wstring_view caption) {
+  if (!SetWindowTextW(handle_, std::wstring(caption).c_str())) RaiseLastError(L"SetWindowText");
+  if (description_.autoSize) FitToCaption();
+}
+
+std::wstring Control::Drive() const {
+  if (Type() != ControlClass::DriveListBox) throw RuntimeError(kInvalidArgument);
+  return SelectedDrive(handle_);
+}
+
+void Control::FitToCaption() {
+  const std::wstring caption = Caption();
+  HDC dc = GetDC(handle_);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
+  RECT text{};
+  DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, previous);
+  ReleaseDC(handle_, dc);
+  SetWindowPos(handle_, nullptr, 0, 0, text.right, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HBRUSH Control::PrepareColors(HDC dc) const {
+  SetTextColor(dc, description_.foreColor ? *description_.foreColor : GetSysColor(COLOR_WINDOWTEXT));
+  const bool transparent = description_.backStyle == BackStyle::Transparent;
+  HBRUSH brush = transparent ? containerBrush_ : backBrush_ ? backBrush_.Get() : GetSysColorBrush(COLOR_BTNFACE);
+  LOGBRUSH fill{};
+  GetObjectW(brush, sizeof(fill), &fill);
+  SetBkColor(dc, fill.lbColor);
+  return brush;
+}
+
+void Control::PaintPicture(HDC dc) const {
+  RECT box;
+  GetClientRect(handle_, &box);
+  FillRect(dc, &box, containerBrush_);
+  if (icon_) {
+    const int size = GetSystemMetrics(SM_CXICON);
+    const int width = description_.stretch ? box.right : size;
+    const int height = description_.stretch ? box.bottom : size;
+    DrawIconEx(dc, 0, 0, icon_.Get(), width, height, 0, nullptr, DI_NORMAL);
+  } else if (bitmap_) {
+    BITMAP info{};
+    GetObjectW(bitmap_.Get(), sizeof(info), &info);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, bitmap_.Get());
+    const int width = description_.stretch ? box.right : info.bmWidth;
+    const int height = description_.stretch ? box.bottom : info.bmHeight;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+  }
+}
+
+}  // namespace forms

@@ -1,0 +1,138 @@
+// A window of the program, built from its description, and its events.
+//
+// Handler conventions: a window class derives from FormWithHandlers<Self> and names every
+// handler after its control and event, joined by an underscore (cmdHapus_Click). The
+// window's own events (Form_Initialize, Form_Activate, Form_QueryUnload) are virtual
+// members; control events are routed through the class's table of EventHandler rows.
+// Handlers see no window messages. A runtime error that leaves a handler goes to the
+// runtime's default handling (a message box), and the program goes on.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/description.h"
+#include "forms/error_handling.h"
+#include "forms/gdi_handles.h"
+
+namespace forms {
+
+enum class Event { Click, Change };
+
+// What started an unload, as QueryUnload's UnloadMode receives it.
+enum UnloadMode : std::int16_t {
+  kFormControlMenu = 0,  // the close box, the system menu, Alt+F4
+  kFormCode = 1,         // Unload
+  kAppWindows = 2,       // the session is ending
+};
+
+enum class ShowMode { Modeless = 0, Modal = 1 };
+
+class Form {
+ public:
+  explicit Form(const FormDescription& description);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  virtual void Form_Initialize() {}
+  virtual void Form_Activate() {}
+  virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode);
+
+  const FormDescription& Description() const { return description_; }
+  bool IsLoaded() const { return handle_ != nullptr; }
+  HWND Handle() const { return handle_; }
+
+  // Builds the window and its controls from the description, hidden.
+  void Load();
+  // Loads the window when it is not loaded and shows it. Modal: returns once it is unloaded,
+  // and meanwhile the program's other windows take no input.
+  void Show(ShowMode mode = ShowMode::Modeless);
+  // Raises QueryUnload and unloads the window unless the handler cancelled. True when unloaded.
+  bool QueryUnloadThenUnload(UnloadMode mode);
+
+  // Raises a runtime error when the window is not loaded or has no such control.
+  Control& Controls(std::wstring_view name, int index = kNotAnArray);
+
+  // Keyboard interface, used by the message loop.
+  void MoveFocus(bool backwards);
+  bool PressAccessKey(wchar_t key);
+  bool PressFocusedButton();
+
+  // The window of the program that should own a message box now.
+  static HWND ActiveWindow();
+  // The form whose window this is (or contains), or null.
+  static Form* FromWindow(HWND window);
+
+ protected:
+  virtual void RaiseControlEvent(std::wstring_view control, Event event);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls();
+  void AddToolTips();
+  void OnActivate(bool active);
+  void OnCommand(HWND control, WORD notification);
+  void OnDeviceChange();
+  void Destroy();
+  void FocusFirst();
+  std::vector<Control*> FocusOrder() const;
+
+  const FormDescription& description_;
+  HWND handle_ = nullptr;
+  int dpi_ = 96;
+  std::vector<std::unique_ptr<Control>> controls_;
+  OwnedBrush backBrush_;
+  OwnedFont defaultFont_;
+  OwnedIcon bigIcon_;
+  OwnedIcon smallIcon_;
+  OwnedWindow toolTips_;
+  HWND lastFocus_ = nullptr;
+  std::vector<HWND> disabledByModal_;
+};
+
+template <class Owner>
+struct EventHandler {
+  std::wstring_view control;
+  Event event;
+  void (Owner::*handler)();
+};
+
+template <class Owner>
+class FormWithHandlers : public Form {
+ protected:
+  FormWithHandlers(const FormDescription& description, std::span<const EventHandler<Owner>> handlers)
+      : Form(description), handlers_(handlers) {}
+
+ private:
+  void RaiseControlEvent(std::wstring_view control, Event event) final {
+    for (const EventHandler<Owner>& row : handlers_) {
+      if (row.control == control && row.event == event) {
+        (static_cast<Owner&>(*this).*row.handler)();
+        return;
+      }
+    }
+  }
+
+  std::span<const EventHandler<Owner>> handlers_;
+};
+
+// The program ends when this turns false.
+bool AnyFormLoaded();
+
+// Creates a window object; its Initialize event runs before any window exists.
+template <class F>
+std::unique_ptr<F> NewForm() {
+  auto form = std::make_unique<F>();
+  RunEventHandler([&] { static_cast<Form&>(*form).Form_Initialize(); });
+  return form;
+}
+
+}  // namespace forms

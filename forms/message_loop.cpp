@@ -1,0 +1,61 @@
+#include "forms/message_loop.h"
+
+#include "forms/form.h"
+
+namespace forms {
+namespace {
+
+bool AltIsDown(const MSG& message) { return (message.lParam & (1 << 29)) != 0; }
+bool ShiftIsDown() { return GetKeyState(VK_SHIFT) < 0; }
+
+wchar_t LetterOrDigit(WPARAM key) {
+  const bool letter = key >= 'A' && key <= 'Z';
+  const bool digit = key >= '0' && key <= '9';
+  return letter || digit ? static_cast<wchar_t>(key) : 0;
+}
+
+}  // namespace
+
+bool TranslateDialogKey(const MSG& message) {
+  Form* form = Form::FromWindow(message.hwnd);
+  if (!form || !IsWindowEnabled(form->Handle())) return false;
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+    form->MoveFocus(ShiftIsDown());
+    return true;
+  }
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) return form->PressFocusedButton();
+  if (message.message == WM_SYSKEYDOWN && AltIsDown(message)) {
+    const wchar_t key = LetterOrDigit(message.wParam);
+    return key && form->PressAccessKey(key);
+  }
+  return false;
+}
+
+void PumpMessagesWhile(const std::function<bool()>& keepGoing) {
+  MSG message;
+  while (keepGoing()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (got < 0) return;
+    if (TranslateDialogKey(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> windows;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+}  // namespace forms

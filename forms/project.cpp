@@ -1,0 +1,32 @@
+#include "forms/project.h"
+
+#include <windows.h>
+
+#include "forms/error_handling.h"
+#include "forms/form.h"
+#include "forms/message_loop.h"
+
+namespace forms {
+namespace {
+
+const Project* current = nullptr;
+
+}  // namespace
+
+const Project& CurrentProject() {
+  static const Project none{L"", nullptr};
+  return current ? *current : none;
+}
+
+int Run(const Project& project) {
+  // The program often runs from the very stick it cleans: libraries come from the system
+  // directory only, never from the program's folder or the current one.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  current = &project;
+  std::unique_ptr<Form> startUp = project.createStartUpForm();
+  RunEventHandler([&] { startUp->Show(); });
+  PumpMessagesWhile(AnyFormLoaded);
+  return 0;
+}
+
+}  // namespace forms

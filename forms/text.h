@@ -1,0 +1,12 @@
+// String functions of the language.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// The part of `text` from the 1-based position `start`, at most `length` characters.
+std::wstring Mid(std::wstring_view text, long start, long length);
+
+}  // namespace forms
