@@ -53,6 +53,15 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lpara
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLOREDIT:
       return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
+    case WM_ERASEBKGND:
+      // The window clips its children, so the frame paints its own ground.
+      if (const Control* control = ControlFromHandle(frame)) {
+        RECT client;
+        GetClientRect(frame, &client);
+        FillRect(reinterpret_cast<HDC>(wparam), &client, control->PrepareColors(reinterpret_cast<HDC>(wparam)));
+        return 1;
+      }
+      return DefSubclassProc(frame, message, wparam, lparam);
     default:
       return DefSubclassProc(frame, message, wparam, lparam);
   }
