@@ -14,6 +14,11 @@ wchar_t LetterOrDigit(WPARAM key) {
   return letter || digit ? static_cast<wchar_t>(key) : 0;
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 }  // namespace
 
 bool TranslateDialogKey(const MSG& message) {
@@ -48,13 +53,7 @@ void PumpMessagesWhile(const std::function<bool()>& keepGoing) {
 
 std::vector<HWND> ThreadWindows() {
   std::vector<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 

@@ -147,6 +147,14 @@ struct ModalWatch {
 };
 ModalWatch* modalWatch = nullptr;
 
+void CALLBACK LookThenCloseModal(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  modalWatch->ran = true;
+  modalWatch->ownerEnabled = IsWindowEnabled(modalWatch->owner->Handle()) != FALSE;
+  modalWatch->modalVisible = IsWindowVisible(modalWatch->modal->Handle()) != FALSE;
+  forms::Global().Unload(*modalWatch->modal);
+}
+
 TEST(FormLife, ModalShowHoldsTheCallerAndDisablesTheOtherWindows) {
   auto owner = forms::NewForm<Probe>();
   owner->Show();
@@ -154,13 +162,7 @@ TEST(FormLife, ModalShowHoldsTheCallerAndDisablesTheOtherWindows) {
   auto modal = forms::NewForm<Probe>();
   ModalWatch watch{owner.get(), modal.get()};
   modalWatch = &watch;
-  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    modalWatch->ran = true;
-    modalWatch->ownerEnabled = IsWindowEnabled(modalWatch->owner->Handle()) != FALSE;
-    modalWatch->modalVisible = IsWindowVisible(modalWatch->modal->Handle()) != FALSE;
-    forms::Global().Unload(*modalWatch->modal);
-  });
+  SetTimer(nullptr, 0, 50, LookThenCloseModal);
   modal->Show(forms::ShowMode::Modal);
   EXPECT_TRUE(watch.ran) << "Show returned before its window was closed";
   EXPECT_TRUE(watch.modalVisible);
