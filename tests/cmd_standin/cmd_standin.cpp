@@ -1,0 +1,68 @@
+// A stand-in for the command interpreter, for tests only: it carries out the one command
+// cmd /c rd /s /q <\\.\ or \\?\ path> and records how it was started.
+//
+// Log: when CMD_STANDIN_LOG holds a Windows path, each start appends one line to that file,
+// UTF-8, ended by LF, before anything else is done. Three fields, split by TAB:
+//   show=<n>      STARTUPINFO.wShowWindow when STARTF_USESHOWWINDOW is set, else show=none
+//   exe=<path>    this program's own path, telling which cmd ran
+//   <command>     the command line exactly as received (last: only it may hold a TAB)
+// e.g.  show=2<TAB>exe=C:\windows\system32\cmd.exe<TAB>cmd /c rd /s /q \\.\q:\autorun.inf
+//
+// Exit codes:
+//   0  the folder is gone
+//   1  the removal failed: the folder, or something in it, is still there
+//   2  the command line is not that command; nothing was touched
+//   3  the log could not be written; nothing was touched
+// Failures are also written to the standard error stream.
+#include <windows.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "tests/cmd_standin/command_form.h"
+#include "tests/cmd_standin/log_line.h"
+#include "tests/cmd_standin/this_process.h"
+#include "tests/cmd_standin/tree_removal.h"
+#include "tests/cmd_standin/win32_error.h"
+
+namespace {
+
+enum ExitCode : int { kRemoved = 0, kRemovalFailed = 1, kOtherCommand = 2, kNoLog = 3 };
+
+std::wstring ShowState() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  if (!(startup.dwFlags & STARTF_USESHOWWINDOW)) return L"show=none";
+  return L"show=" + std::to_wstring(startup.wShowWindow);
+}
+
+void Report(const std::wstring& text) { std::fwprintf(stderr, L"%ls\n", text.c_str()); }
+
+}  // namespace
+
+int main() {
+  const std::wstring commandLine = GetCommandLineW();
+  try {
+    standin::AppendLineToLogNamedBy(
+        L"CMD_STANDIN_LOG",
+        ShowState() + L"\texe=" + standin::ThisProgramPath() + L"\t" + commandLine);
+  } catch (const standin::Win32Error& error) {
+    Report(error.Describe());
+    return kNoLog;
+  }
+  const auto folder = standin::RemovalTargetOf(commandLine);
+  if (!folder) {
+    Report(L"Only cmd /c rd /s /q \\\\.\\<path> is carried out here, not: " + commandLine);
+    return kOtherCommand;
+  }
+  try {
+    const std::vector<standin::Win32Error> failures = standin::RemoveTree(*folder);
+    for (const standin::Win32Error& failure : failures) Report(failure.Describe());
+    return failures.empty() ? kRemoved : kRemovalFailed;
+  } catch (const std::exception&) {
+    Report(L"The removal of " + *folder + L" stopped: out of memory or an internal error");
+    return kRemovalFailed;
+  }
+}

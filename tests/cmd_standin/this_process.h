@@ -1,0 +1,15 @@
+// Facts about the running process.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace standin {
+
+// The full path of the running program's file.
+std::wstring ThisProgramPath();
+
+// The value of an environment variable of this process; nothing when it is not set.
+std::optional<std::wstring> EnvironmentValue(const wchar_t* name);
+
+}  // namespace standin
