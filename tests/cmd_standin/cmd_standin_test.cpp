@@ -106,9 +106,10 @@ void PrintTo(const AcceptedForm& form, std::ostream* out) {
                                  form.prefix);
 }
 
-class AcceptedFormTest : public CmdStandinTest, public testing::WithParamInterface<AcceptedForm> {};
+class CmdStandinAcceptedFormTest : public CmdStandinTest,
+                                   public testing::WithParamInterface<AcceptedForm> {};
 
-TEST_P(AcceptedFormTest, RemovesTheWholeFolderAndExitsZero) {
+TEST_P(CmdStandinAcceptedFormTest, RemovesTheWholeFolderAndExitsZero) {
   const AcceptedForm& form = GetParam();
   const std::wstring commandLine =
       std::wstring(form.program) + L" " + form.command + L" " + form.prefix + tree.root;
@@ -120,7 +121,7 @@ TEST_P(AcceptedFormTest, RemovesTheWholeFolderAndExitsZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, AcceptedFormTest,
+    Forms, CmdStandinAcceptedFormTest,
     testing::Values(AcceptedForm{L"cmd", L"/c rd /s /q", L"\\\\.\\", SW_SHOWMINIMIZED},
                     AcceptedForm{L"cmd", L"/c rd /s /q", L"\\\\?\\", std::nullopt},
                     AcceptedForm{L"C:\\windows\\system32\\cmd.exe", L"/c rd /s /q", L"\\\\.\\",
@@ -175,10 +176,10 @@ TEST_F(CmdStandinTest, FailsOnAFileAndKeepsIt) {
 }
 
 // Command lines other than the one command; %s marks where the folder's path goes.
-class OtherCommandTest : public CmdStandinTest,
-                         public testing::WithParamInterface<const wchar_t*> {};
+class CmdStandinOtherCommandTest : public CmdStandinTest,
+                                   public testing::WithParamInterface<const wchar_t*> {};
 
-TEST_P(OtherCommandTest, RefusesWithExitTwoAndTouchesNothing) {
+TEST_P(CmdStandinOtherCommandTest, RefusesWithExitTwoAndTouchesNothing) {
   std::wstring commandLine = GetParam();
   commandLine.replace(commandLine.find(L"%s"), 2, tree.root);
 
@@ -189,7 +190,7 @@ TEST_P(OtherCommandTest, RefusesWithExitTwoAndTouchesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, OtherCommandTest,
+    Forms, CmdStandinOtherCommandTest,
     testing::Values(L"cmd /c rd /s /q %s", L"cmd /c rd /s \\\\.\\%s", L"cmd /c rd /q /s \\\\.\\%s",
                     L"cmd /c rd /s /q /q \\\\.\\%s", L"cmd /c rd /s /q \\\\.\\%s extra",
                     L"cmd /k rd /s /q \\\\.\\%s", L"cmd /c rmdir /s /q \\\\.\\%s",

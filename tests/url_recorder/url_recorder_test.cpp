@@ -32,15 +32,15 @@ class UrlRecorderTest : public testing::Test {
   const ScopedEnvironmentVariable log{L"URL_RECORDER_LOG", logPath};
 };
 
-class RecordedUrlTest : public UrlRecorderTest,
-                        public testing::WithParamInterface<const wchar_t*> {};
+class UrlRecorderUrlTest : public UrlRecorderTest,
+                           public testing::WithParamInterface<const wchar_t*> {};
 
-TEST_P(RecordedUrlTest, RecordsTheArgumentExactly) {
+TEST_P(UrlRecorderUrlTest, RecordsTheArgumentExactly) {
   EXPECT_EQ(Open(GetParam()), 0u);
   EXPECT_EQ(LogLines(logPath), std::vector<std::wstring>{GetParam()});
 }
 
-INSTANTIATE_TEST_SUITE_P(Urls, RecordedUrlTest,
+INSTANTIATE_TEST_SUITE_P(Urls, UrlRecorderUrlTest,
                          testing::Values(L"http://support.example.com/kb/279868",
                                          L"http://support.example.com/kb/120716",
                                          L"http://host.example/a b/?q=1&r=%20x#top",
