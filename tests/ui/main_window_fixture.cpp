@@ -1,0 +1,105 @@
+#include "main_window_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "about_window/form1_description.h"
+#include "main_window/frm_auto_description.h"
+#include "ui_driver/files.h"
+#include "ui_driver/paths.h"
+#include "ui_driver/window_query.h"
+
+namespace {
+
+std::wstring FromUtf8(const std::string& text) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+std::vector<std::wstring> LinesOf(const std::wstring& path) {
+  std::vector<std::wstring> lines;
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(FromUtf8(line));
+  }
+  return lines;
+}
+
+// Empties the drive's root, whatever a test before left there.
+void EmptyDrive(wchar_t letter) {
+  const std::wstring root = ui::driveRoot(letter);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(ui::longPath(root + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") ui::removeTree(root + name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+int IdOf(const forms::FormDescription& description, std::wstring_view name, int index) {
+  for (size_t i = 0; i < description.controls.size(); ++i) {
+    if (description.controls[i].name == name && description.controls[i].index == index) return static_cast<int>(i) + 1;
+  }
+  ADD_FAILURE() << "no control of that name";
+  return 0;
+}
+
+}  // namespace
+
+std::wstring OnScratchDrive(std::wstring_view relative) {
+  return ui::driveRoot(ui::scratchDrive) + std::wstring(relative);
+}
+
+void MainWindowTest::SetUp() {
+  EmptyDrive(ui::scratchDrive);
+  EmptyDrive(ui::secondScratchDrive);
+  const std::wstring name = FromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  const std::wstring logs = ui::windowsPath(ui::sessionUnixPath()) + L"\\";
+  interpreterLog_ = logs + name + L".interpreter.log";
+  addressLog_ = logs + name + L".addresses.log";
+  DeleteFileW(interpreterLog_.c_str());
+  DeleteFileW(addressLog_.c_str());
+}
+
+void MainWindowTest::Start(const StartOptions& options) {
+  ui::ProgramStart start{ui::programPath(), L"", options.currentDirectory,
+                         {{L"CMD_STANDIN_LOG", interpreterLog_}, {L"URL_RECORDER_LOG", addressLog_}}};
+  if (options.standInInterpreter) start.environment.push_back({L"WINEDLLOVERRIDES", L"mscoree,mshtml=;cmd.exe=n"});
+  program.emplace(start);
+  main = program->waitForWindow(L"Kelvorn Drast 2.1");
+}
+
+HWND MainWindowTest::Control(std::wstring_view name) const {
+  HWND control = ui::findControl(main, IdOf(frmAutoDescription, name, -1));
+  EXPECT_NE(control, nullptr) << "no such control on the main window";
+  return control;
+}
+
+HWND MainWindowTest::AboutControl(HWND about, std::wstring_view name, int index) {
+  HWND control = ui::findControl(about, IdOf(Form1Description, name, index));
+  EXPECT_NE(control, nullptr) << "no such control on the About window";
+  return control;
+}
+
+std::vector<MainWindowTest::Started> MainWindowTest::InterpreterStarts() const {
+  std::vector<Started> starts;
+  for (const std::wstring& line : LinesOf(interpreterLog_)) {
+    // show=2<TAB>exe=...<TAB>command line
+    const size_t first = line.find(L'\t');
+    const size_t last = line.rfind(L'\t');
+    starts.push_back({line.substr(0, first), line.substr(last + 1)});
+  }
+  return starts;
+}
+
+std::vector<std::wstring> MainWindowTest::OpenedAddresses() const { return LinesOf(addressLog_); }
+
+ui::MessageBoxWindow MainWindowTest::WaitForBox() const { return ui::MessageBoxWindow::waitFor(program->processId()); }
+
+bool MainWindowTest::NoBox() const { return !ui::MessageBoxWindow::find(program->processId()).has_value(); }

@@ -1,0 +1,57 @@
+// A UI test's program: Kelvorn Drast started on a scratch drive, its main window found,
+// its controls looked up by the names the window's description gives them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui_driver/message_box.h"
+#include "ui_driver/program.h"
+
+struct StartOptions {
+  // The stand-in interpreter that really removes through \\.\ paths; without it
+  // Wine's own cmd runs, which removes nothing that way.
+  bool standInInterpreter = true;
+  // The current directory decides the drive picker's first drive.
+  std::wstring currentDirectory = L"Q:\\";
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  // Starts the program (SetUp does not) and waits for its main window.
+  void Start(const StartOptions& options = {});
+
+  // A control of the main window by its name, e.g. L"cmdHapus".
+  HWND Control(std::wstring_view name) const;
+  // A control of the About window by its name and control-array index.
+  static HWND AboutControl(HWND about, std::wstring_view name, int index = -1);
+
+  // The command lines that the stand-in interpreter was started with, and their show states.
+  struct Started {
+    std::wstring showState;
+    std::wstring commandLine;
+  };
+  std::vector<Started> InterpreterStarts() const;
+  // The addresses that the http handler was started with.
+  std::vector<std::wstring> OpenedAddresses() const;
+
+  ui::MessageBoxWindow WaitForBox() const;
+  // True while no message box of the program is open.
+  bool NoBox() const;
+
+  std::optional<ui::Program> program;
+  HWND main = nullptr;
+
+ private:
+  std::wstring interpreterLog_;
+  std::wstring addressLog_;
+};
+
+// "Q:\autorun.inf" and the like, on the scratch drive.
+std::wstring OnScratchDrive(std::wstring_view relative);
