@@ -4,6 +4,7 @@
 
 #include "forms/message_box.h"
 #include "forms/project.h"
+#include "forms/text.h"
 
 namespace forms {
 
@@ -25,7 +26,7 @@ ErrObject& Err() {
 void ReportUnhandledError(const RuntimeError& error) noexcept {
   try {
     const std::wstring text =
-        L"Run-time error '" + std::to_wstring(error.Number()) + L"':\r\n\r\n" + error.Description();
+        L"Run-time error '" + CStr(error.Number()) + L"':\r\n\r\n" + error.Description();
     MsgBox(text, MB_OK | MB_ICONERROR, CurrentProject().title);
   } catch (...) {
     // Nothing is left to report with; the program goes on as the box would have let it.

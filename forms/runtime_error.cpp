@@ -4,6 +4,8 @@
 
 #include <new>
 
+#include "forms/text.h"
+
 namespace forms {
 namespace {
 
@@ -27,7 +29,7 @@ std::wstring SystemMessage(DWORD code) {
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = length ? std::wstring(text, length) : L"system error " + std::to_wstring(code);
+  std::wstring message = length ? std::wstring(text, length) : L"system error " + CStr(code);
   LocalFree(text);
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
   return message;

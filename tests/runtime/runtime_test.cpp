@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,22 @@ TEST(Mid, TakesAtMostTheLengthFromAOneBasedStart) {
       {L"", 1, 2, L""},             {L"abc", 4, 2, L""},  {L"abcdef", 3, 2, L"cd"},
   };
   for (const Case& c : cases) EXPECT_EQ(forms::Mid(c.text, c.start, c.length), c.expected) << c.text;
+}
+
+TEST(CStr, WritesTheNumberInDecimalWithASignOnlyWhenNegative) {
+  struct Case {
+    long long number;
+    const wchar_t* expected;
+  };
+  const Case cases[] = {
+      {0, L"0"},
+      {5, L"5"},
+      {-1, L"-1"},
+      {4294967295, L"4294967295"},    // the largest DWORD, as a system error code may be
+      {-2147024894, L"-2147024894"},  // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
+      {INT64_MIN, L"-9223372036854775808"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(forms::CStr(c.number), c.expected) << c.number;
 }
 
 TEST(AnsiText, CopiesTheTextBackIntoTheVariableAfterTheCall) {
