@@ -1,9 +1,13 @@
-// The main window as the user finds it: frame, controls, focus, keys and pointers.
+// The main window as the user finds it: frame, controls, focus, keys, pointers, colours.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "main_window_fixture.h"
+#include "ui_driver/cursor_image.h"
+#include "ui_driver/image.h"
 #include "ui_driver/input.h"
+#include "ui_driver/paths.h"
+#include "ui_driver/wait.h"
 #include "ui_driver/window_query.h"
 
 namespace {
@@ -11,6 +15,13 @@ namespace {
 constexpr int kDpi = 96;  // the test display's
 
 int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
+
+// The control's rectangle in its container's client area.
+RECT PlaceInContainer(HWND control) {
+  RECT place = ui::screenRect(control);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
 
 TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   Start();
@@ -24,6 +35,221 @@ TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   const RECT frame = ui::screenRect(main);
   EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
+  struct Expected {
+    const wchar_t* name;
+    const wchar_t* className;
+    const wchar_t* caption;  // null: not compared
+    int left, top, width, height;  // twips; width 0: fitted to the caption
+    bool visible;
+  };
+  const Expected controls[] = {
+      {L"Command2", L"Button", L"&About", 4080, 3360, 975, 375, true},
+      {L"Command1", L"Button", L"&Exit", 5280, 3360, 975, 375, true},
+      {L"cmdHapus", L"Button", L"&Delete Autorun.inf", 3000, 1080, 3255, 975, true},
+      {L"Frame1", L"Button", L"Select Drive", 120, 960, 2775, 1095, true},
+      {L"Drive1", L"ComboBox", nullptr, 120, 480, 2535, 0, true},
+      {L"Label6", L"Static", L"http://support.microsoft.com/kb/279868", 120, 3480, 0, 0, true},
+      {L"Label5", L"Static", L"http://support.microsoft.com/kb/120716", 120, 3200, 0, 0, true},
+      {L"Label3", L"Static", L"For more information, go here:", 120, 2895, 0, 0, true},
+      {L"Label1", L"Static", nullptr, 120, 1800, 2655, 255, false},
+      {L"Label2", L"Static",
+       L"Windows Operating System does not allow to delete Autorun.inf folder because in it there are the names "
+       L"of the folders that lead users are not permitted to remove manually, namely: con, aux, and nul.xxxxxxx.",
+       360, 2160, 5655, 675, true},
+      {L"Image1", nullptr, nullptr, 360, 120, 675, 705, true},
+      {L"Label4", L"Static", L"Erasers Folders Autorun.inf", 1320, 240, 0, 0, true},
+  };
+  Start();
+  HWND above = nullptr;
+  for (const Expected& e : controls) {
+    SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + wcslen(e.name)));
+    HWND control = Control(e.name);
+    ASSERT_NE(control, nullptr);
+    if (e.className) EXPECT_EQ(ui::className(control), e.className);
+    if (e.caption) EXPECT_EQ(ui::caption(control), e.caption);
+    EXPECT_EQ(ui::isVisible(control), e.visible);
+    const RECT place = PlaceInContainer(control);
+    EXPECT_EQ(place.left, Pixels(e.left));
+    EXPECT_EQ(place.top, Pixels(e.top));
+    if (e.width) EXPECT_EQ(place.right - place.left, Pixels(e.width));
+    if (e.height) EXPECT_EQ(place.bottom - place.top, Pixels(e.height));
+    if (!e.width) {
+      // Fitted to one line of its caption: as tall as one line, and no wider than the window.
+      EXPECT_GT(place.bottom - place.top, 8);
+      EXPECT_LT(place.bottom - place.top, 40);
+      EXPECT_LE(place.right, Pixels(6375));
+    }
+    // Listed earlier, lying higher: each control of the window lies below the one before.
+    if (GetParent(control) == main) {
+      if (above) {
+        HWND next = above;
+        while (next && next != control) next = GetWindow(next, GW_HWNDNEXT);
+        EXPECT_EQ(next, control) << "stacking order";
+      }
+      above = control;
+    }
+  }
+  EXPECT_EQ(GetParent(Control(L"Drive1")), Control(L"Frame1")) << "the drive picker sits inside the frame";
+}
+
+TEST_F(MainWindowTest, TheDriveLetterLabelIsNeverSeen) {
+  Start();
+  HWND label = Control(L"Label1");
+  EXPECT_FALSE(ui::isVisible(label));
+  // Its box lies wholly inside the frame's.
+  RECT frame = ui::screenRect(Control(L"Frame1"));
+  RECT box = ui::screenRect(label);
+  RECT both;
+  IntersectRect(&both, &frame, &box);
+  EXPECT_TRUE(EqualRect(&both, &box));
+}
+
+TEST_F(MainWindowTest, FocusStartsOnTheDrivePickerAndTabFollowsTheTabOrder) {
+  Start();
+  EXPECT_EQ(ui::focusedWindow(main), Control(L"Drive1"));
+  const wchar_t* forward[] = {L"cmdHapus", L"Command1", L"Command2", L"Drive1"};
+  for (const wchar_t* name : forward) {
+    ui::pressKey(main, VK_TAB);
+    HWND expected = Control(name);
+    EXPECT_EQ(ui::waitFor("focus", [&] { return ui::focusedWindow(main) == expected; }), true)
+        << std::string(name, name + wcslen(name));
+  }
+  const wchar_t* backward[] = {L"Command2", L"Command1", L"cmdHapus", L"Drive1"};
+  for (const wchar_t* name : backward) {
+    ui::pressKey(main, VK_TAB, ui::Modifiers::shift);
+    HWND expected = Control(name);
+    EXPECT_EQ(ui::waitFor("focus", [&] { return ui::focusedWindow(main) == expected; }), true)
+        << std::string(name, name + wcslen(name));
+  }
+}
+
+// What each access key opens: its button's first box or window.
+TEST_F(MainWindowTest, AccessKeysPressTheirButtons) {
+  Start();
+  ui::pressKey(main, 'D', ui::Modifiers::alt);
+  ui::MessageBoxWindow notFound = WaitForBox();
+  EXPECT_EQ(notFound.title(), L"Attention !") << "Alt+D is Delete, which finds nothing on an empty drive";
+  notFound.press(IDOK);
+  notFound.waitUntilClosed();
+
+  ui::pressKey(main, 'E', ui::Modifiers::alt);
+  ui::MessageBoxWindow quit = WaitForBox();
+  EXPECT_EQ(quit.title(), L"Exit");
+  quit.press(IDNO);
+  quit.waitUntilClosed();
+
+  ui::pressKey(main, 'A', ui::Modifiers::alt);
+  HWND about = program->waitForWindow(L"About Kelvorn Drast");
+  ui::clickButton(AboutControl(about, L"Command1"));
+  ui::waitFor("the About window to close", [&] { return !IsWindow(about) || !ui::isVisible(about); });
+  EXPECT_TRUE(program->isRunning());
+}
+
+TEST_F(MainWindowTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeNone) {
+  Start();
+  ui::pressKey(main, VK_RETURN);  // on the drive picker
+  ui::pressKey(main, VK_ESCAPE);
+  Sleep(300);  // a box would be up by now; nothing is awaited, so only a bounded pause can show its absence
+  EXPECT_TRUE(NoBox());
+
+  ui::pressKey(main, VK_TAB);  // to Delete
+  for (WORD key : {WORD{VK_RETURN}, WORD{VK_SPACE}}) {
+    ui::pressKey(main, key);
+    ui::MessageBoxWindow box = WaitForBox();
+    EXPECT_EQ(box.title(), L"Attention !") << "key " << key;
+    box.press(IDOK);
+    box.waitUntilClosed();
+  }
+}
+
+TEST_F(MainWindowTest, TheHandShowsOverTheButtonsAndLinksAndTheArrowElsewhere) {
+  HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  const ui::CursorImage hand = ui::cursorImageOf(
+      static_cast<HCURSOR>(LoadImageW(exe, MAKEINTRESOURCEW(101), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+  FreeLibrary(exe);
+  EXPECT_EQ(hand.hotspotX, 0);
+  EXPECT_EQ(hand.hotspotY, 0);
+
+  Start();
+  ui::bringToForeground(main);
+  for (const wchar_t* name : {L"Command2", L"Command1", L"cmdHapus", L"Label6", L"Label5"}) {
+    ui::cursorAt(ui::centerOf(Control(name)));
+    EXPECT_EQ(ui::cursorImageOnDisplay(), hand) << std::string(name, name + wcslen(name));
+  }
+  // The window's bare ground shows the arrow; so do the other controls.
+  const RECT client = ui::screenRect(main);
+  ui::cursorAt({client.right - 20, client.bottom - 60});
+  const ui::CursorImage arrow = ui::cursorImageOnDisplay();
+  EXPECT_NE(arrow, hand);
+  for (const wchar_t* name : {L"Label2", L"Label4", L"Label3", L"Image1", L"Drive1"}) {
+    ui::cursorAt(ui::centerOf(Control(name)));
+    EXPECT_EQ(ui::cursorImageOnDisplay(), arrow) << std::string(name, name + wcslen(name));
+  }
+}
+
+// Counts of pixels by colour inside a control's box, as the screen shows it.
+struct Colours {
+  int white = 0, red = 0, blue = 0, other = 0;
+};
+
+Colours ColoursIn(HWND control) {
+  const ui::Image image = ui::captureScreen(ui::screenRect(control));
+  Colours counts;
+  for (std::uint32_t pixel : image.pixels) {
+    if (pixel == 0xFFFFFF) ++counts.white;
+    else if (pixel == 0xFF0000) ++counts.red;
+    else if (pixel == 0x0000FF) ++counts.blue;
+    else ++counts.other;
+  }
+  return counts;
+}
+
+TEST_F(MainWindowTest, LabelsShowTheWindowsWhiteWithRedHeadingsAndBlueLinks) {
+  Start();
+  ui::bringToForeground(main);
+  ui::movePointerTo({0, 0});  // no tooltip over the labels
+  struct Expected {
+    const wchar_t* name;
+    bool red, blue;
+  };
+  const Expected labels[] = {
+      {L"Label4", true, false}, {L"Label3", true, false}, {L"Label5", false, true},
+      {L"Label6", false, true}, {L"Label2", false, false},
+  };
+  for (const Expected& e : labels) {
+    SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + wcslen(e.name)));
+    const Colours colours = ColoursIn(Control(e.name));
+    EXPECT_GT(colours.white, colours.red + colours.blue + colours.other) << "the ground is white";
+    EXPECT_EQ(colours.red > 0, e.red);
+    EXPECT_EQ(colours.blue > 0, e.blue);
+  }
+}
+
+TEST_F(MainWindowTest, ThePictureFillsItsWholeBox) {
+  Start();
+  ui::bringToForeground(main);
+  HWND image = Control(L"Image1");
+  const RECT box = ui::screenRect(image);
+  EXPECT_EQ(box.right - box.left, 45);
+  EXPECT_EQ(box.bottom - box.top, 47);
+  const ui::Image shown = ui::captureScreen(box);
+  // The picture's red disc sits at its lower left and its folder is yellow: stretched over
+  // the whole box, both reach into the box's last rows and columns they would miss at 37 by 39.
+  int yellowRight = 0, redBottom = 0;
+  for (int y = 0; y < shown.height; ++y) {
+    for (int x = 0; x < shown.width; ++x) {
+      const std::uint32_t p = shown.at(x, y);
+      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+      if (r > 200 && g > 150 && b < 100) yellowRight = std::max(yellowRight, x);
+      if (r > 180 && g < 80 && b < 80) redBottom = std::max(redBottom, y);
+    }
+  }
+  EXPECT_GE(yellowRight, 37) << "yellow reaches beyond the picture's own width";
+  EXPECT_GE(redBottom, 39) << "red reaches below the picture's own height";
 }
 
 }  // namespace
