@@ -7,6 +7,7 @@
 #include "forms/drive_list.h"
 #include "forms/geometry.h"
 #include "forms/runtime_error.h"
+#include "forms/window_class.h"
 
 namespace forms {
 namespace {
@@ -79,16 +80,6 @@ LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void RegisterImageClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{sizeof(windowClass)};
-  if (GetClassInfoExW(instance, kImageClass, &windowClass)) return;
-  windowClass.lpfnWndProc = ImageProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kImageClass;
-  if (!RegisterClassExW(&windowClass)) RaiseLastError(L"RegisterClassEx");
-}
-
 HFONT CreateDescribedFont(const Font& font, int dpi) {
   LOGFONTW logFont{};
   logFont.lfHeight = FontHeight(font.points, dpi);
@@ -109,7 +100,7 @@ Control* ControlFromHandle(HWND handle) {
 Control::Control(const ControlDescription& description, const ControlContext& context)
     : description_(description), containerBrush_(context.containerBrush) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (description.type == ControlClass::Image) RegisterImageClass(instance);
+  if (description.type == ControlClass::Image) RegisterWindowClass(kImageClass, ImageProc);
 
   const WindowKind kind = KindOf(description);
   const RECT box = PixelRect(description.box, context.dpi);

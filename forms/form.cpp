@@ -9,6 +9,7 @@
 #include "forms/geometry.h"
 #include "forms/message_loop.h"
 #include "forms/runtime_error.h"
+#include "forms/window_class.h"
 
 namespace forms {
 namespace {
@@ -19,16 +20,6 @@ constexpr wchar_t kFormClass[] = L"FormsWindow";
 // of the program, or none, was active before.
 Form* lastActivated = nullptr;
 int loadedForms = 0;
-
-void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW windowClass{sizeof(windowClass)};
-  if (GetClassInfoExW(instance, kFormClass, &windowClass)) return;
-  windowClass.lpfnWndProc = proc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kFormClass;
-  if (!RegisterClassExW(&windowClass)) RaiseLastError(L"RegisterClassEx");
-}
 
 DWORD FormStyle(const FormDescription& description) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -73,7 +64,7 @@ void Form::RaiseControlEvent(std::wstring_view, Event) {}
 void Form::Load() {
   if (IsLoaded()) return;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterFormClass(instance, WindowProc);
+  RegisterWindowClass(kFormClass, WindowProc);
   dpi_ = ScreenDpi();
   backBrush_.Reset(CreateSolidBrush(description_.backColor));
   defaultFont_.Reset(CreateDefaultFont());
