@@ -261,6 +261,9 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPAR
     form->lastFocus_ = nullptr;
     if (lastActivated == form) lastActivated = nullptr;
     --loadedForms;
+    // A sent message (WM_ENDSESSION, another program's WM_CLOSE) may have unloaded the
+    // window while the loop waits in GetMessage: wake it, so that it sees the change.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
     return DefWindowProcW(window, message, wparam, lparam);
   }
   return form->HandleMessage(message, wparam, lparam);

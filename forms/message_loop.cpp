@@ -29,6 +29,11 @@ bool TranslateDialogKey(const MSG& message) {
     return true;
   }
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) return form->PressFocusedButton();
+  if (message.message == WM_SYSKEYDOWN && AltIsDown(message) && message.wParam == VK_F4) {
+    // Wine's combo box swallows every system key while it has the focus, Alt+F4 included.
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
   if (message.message == WM_SYSKEYDOWN && AltIsDown(message)) {
     const wchar_t key = LetterOrDigit(message.wParam);
     return key && form->PressAccessKey(key);
