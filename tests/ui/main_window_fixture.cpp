@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,7 +60,9 @@ std::wstring OnScratchDrive(std::wstring_view relative) {
 void MainWindowTest::SetUp() {
   EmptyDrive(ui::scratchDrive);
   EmptyDrive(ui::secondScratchDrive);
-  const std::wstring name = FromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::wstring name = FromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  // A parameterised case's name holds a '/', which a file name cannot.
+  std::replace(name.begin(), name.end(), L'/', L'_');
   const std::wstring logs = ui::windowsPath(ui::sessionUnixPath()) + L"\\";
   interpreterLog_ = logs + name + L".interpreter.log";
   addressLog_ = logs + name + L".addresses.log";
