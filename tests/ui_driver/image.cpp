@@ -1,0 +1,134 @@
+#include "ui_driver/image.h"
+
+#include <cstring>
+#include <utility>
+
+#include "ui_driver/error.h"
+#include "ui_driver/wait.h"
+#include "ui_driver/window_query.h"
+
+namespace ui {
+
+namespace {
+
+// A 32-bit top-down bitmap selected into a memory DC: GDI draws into it and its pixels
+// are read straight from memory.
+class Canvas {
+public:
+    Canvas(int width, int height) : width_(width), height_(height)
+    {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = width;
+        format.bmiHeader.biHeight = -height;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        if (!dc_)
+            throwLastError("CreateCompatibleDC");
+        bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (!bitmap_) {
+            DeleteDC(dc_);
+            throwLastError("CreateDIBSection");
+        }
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    ~Canvas()
+    {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+
+    HDC dc() const { return dc_; }
+
+    Image image() const
+    {
+        GdiFlush();
+        Image result{width_, height_, std::vector<std::uint32_t>(static_cast<size_t>(width_ * height_))};
+        std::memcpy(result.pixels.data(), bits_, result.pixels.size() * sizeof(std::uint32_t));
+        for (std::uint32_t& pixel : result.pixels)
+            pixel &= 0xFFFFFF;
+        return result;
+    }
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+COLORREF toColorRef(std::uint32_t rgb)
+{
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// What the screen shows in the rectangle at this moment.
+Image readScreen(const RECT& screenRect)
+{
+    Canvas canvas(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        throwLastError("GetDC");
+    const BOOL copied = BitBlt(canvas.dc(), 0, 0, screenRect.right - screenRect.left,
+                               screenRect.bottom - screenRect.top, screen, screenRect.left, screenRect.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    if (!copied)
+        throwLastError("BitBlt from the screen");
+    return canvas.image();
+}
+
+} // namespace
+
+Image captureScreen(const RECT& screenRect)
+{
+    if (screenRect.right <= screenRect.left || screenRect.bottom <= screenRect.top)
+        throw DriverError("an empty rectangle cannot be captured");
+    // A window that has just appeared may not have painted yet.
+    if (HWND shown = WindowFromPoint({(screenRect.left + screenRect.right) / 2, (screenRect.top + screenRect.bottom) / 2}))
+        waitUntilIdle(shown);
+    // Wine hands what a thread has painted to the X server a little later (measured:
+    // controls still black 60 ms after the window's thread was idle, drawn 30 ms
+    // later), so the picture counts once it has stayed the same for a few polls.
+    constexpr int samePollsNeeded = 4;
+    Image last = readScreen(screenRect);
+    int samePolls = 0;
+    waitFor("the screen to stop changing", [&] {
+        Image now = readScreen(screenRect);
+        samePolls = now.pixels == last.pixels ? samePolls + 1 : 0;
+        last = std::move(now);
+        return samePolls >= samePollsNeeded;
+    });
+    return last;
+}
+
+Image captureWindow(HWND window)
+{
+    waitUntilIdle(window);
+    return captureScreen(screenRect(window));
+}
+
+Image drawIcon(HICON icon, SIZE size, std::uint32_t background)
+{
+    Canvas canvas(size.cx, size.cy);
+    HBRUSH ground = CreateSolidBrush(toColorRef(background));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(canvas.dc(), &all, ground);
+    DeleteObject(ground);
+    if (!DrawIconEx(canvas.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL))
+        throwLastError("DrawIconEx");
+    return canvas.image();
+}
+
+void saveScreenshot(HWND window, const std::wstring& pngPath)
+{
+    savePng(captureWindow(window), pngPath);
+}
+
+} // namespace ui

@@ -1,0 +1,34 @@
+// Pixels of the screen as the display shows them, and PNG files of them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    // 0x00RRGGBB, top row first.
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+// Whatever covers the rectangle on the screen, other windows included, once the window
+// under its middle has painted what was pending and the picture has stopped changing
+// (about 80 ms at least).
+Image captureScreen(const RECT& screenRect);
+// The window's screen rectangle, caption and frame included, once the window's thread
+// has painted what was pending.
+Image captureWindow(HWND window);
+// `icon` drawn at `size` on a ground of `background` (0x00RRGGBB), as a static control draws it.
+Image drawIcon(HICON icon, SIZE size, std::uint32_t background);
+
+void savePng(const Image& image, const std::wstring& path);
+void saveScreenshot(HWND window, const std::wstring& pngPath);
+
+} // namespace ui

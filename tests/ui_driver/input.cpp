@@ -1,0 +1,121 @@
+#include "ui_driver/input.h"
+
+#include <vector>
+
+#include "ui_driver/error.h"
+#include "ui_driver/wait.h"
+#include "ui_driver/window_query.h"
+
+namespace ui {
+
+namespace {
+
+bool has(Modifiers set, Modifiers one)
+{
+    return static_cast<unsigned>(set) & static_cast<unsigned>(one);
+}
+
+INPUT keyInput(WORD virtualKey, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT mouseInput(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+void send(std::vector<INPUT> inputs)
+{
+    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (sent != inputs.size())
+        throwLastError("SendInput");
+}
+
+} // namespace
+
+void bringToForeground(HWND window)
+{
+    // Only top-level windows are foreground windows; a control stands for its window.
+    HWND topLevel = GetAncestor(window, GA_ROOT);
+    if (!topLevel)
+        throw DriverError("bringToForeground: not a window");
+    if (GetForegroundWindow() == topLevel)
+        return;
+    SetForegroundWindow(topLevel);
+    waitFor("the window to come to the foreground", [&] { return GetForegroundWindow() == topLevel; });
+}
+
+void pressKey(HWND target, WORD virtualKey, Modifiers modifiers)
+{
+    bringToForeground(target);
+    const WORD modifierKeys[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
+    const Modifiers modifierFlags[] = {Modifiers::shift, Modifiers::control, Modifiers::alt};
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < 3; ++i) {
+        if (has(modifiers, modifierFlags[i]))
+            inputs.push_back(keyInput(modifierKeys[i], false));
+    }
+    inputs.push_back(keyInput(virtualKey, false));
+    inputs.push_back(keyInput(virtualKey, true));
+    for (int i = 2; i >= 0; --i) {
+        if (has(modifiers, modifierFlags[i]))
+            inputs.push_back(keyInput(modifierKeys[i], true));
+    }
+    send(std::move(inputs));
+}
+
+void clickButton(HWND button)
+{
+    if (!PostMessageW(button, BM_CLICK, 0, 0))
+        throwLastError("PostMessageW BM_CLICK");
+}
+
+void clickAt(POINT screenPoint)
+{
+    movePointerTo(screenPoint);
+    send({mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void clickOn(HWND window)
+{
+    clickAt(centerOf(window));
+}
+
+POINT centerOf(HWND window)
+{
+    const RECT rect = screenRect(window);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void movePointerTo(POINT screenPoint)
+{
+    if (!SetCursorPos(screenPoint.x, screenPoint.y))
+        throwLastError("SetCursorPos");
+    waitFor("the pointer to arrive", [&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == screenPoint.x && now.y == screenPoint.y;
+    });
+}
+
+HCURSOR cursorAt(POINT screenPoint)
+{
+    movePointerTo(screenPoint);
+    if (HWND under = WindowFromPoint(screenPoint))
+        waitUntilIdle(under);
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info))
+        throwLastError("GetCursorInfo");
+    return info.hCursor;
+}
+
+} // namespace ui

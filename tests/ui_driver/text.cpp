@@ -1,0 +1,22 @@
+#include "ui_driver/text.h"
+
+#include <windows.h>
+
+#include "ui_driver/error.h"
+
+namespace ui {
+
+std::string toUtf8(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length == 0)
+        throwLastError("WideCharToMultiByte");
+    std::string result(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
+    return result;
+}
+
+} // namespace ui
