@@ -11,9 +11,11 @@
 
 #include "ui_driver/image.h"
 #include "ui_driver/input.h"
+#include "ui_driver/message_box.h"
 #include "ui_driver/paths.h"
 #include "ui_driver/program.h"
 #include "ui_driver/text.h"
+#include "ui_driver/window_query.h"
 
 namespace {
 
@@ -27,6 +29,14 @@ struct Shot {
 
 const Shot shots[] = {
     {L"main_window.png", [](const ui::Program& program) { return program.waitForWindow(mainCaption); }},
+    {L"quit_question.png", [](const ui::Program& program) {
+         ui::clickButton(ui::findControl(program.waitForWindow(mainCaption), L"Button", L"&Exit"));
+         return ui::MessageBoxWindow::waitFor(program.processId()).handle();
+     }},
+    {L"about_window.png", [](const ui::Program& program) {
+         ui::clickButton(ui::findControl(program.waitForWindow(mainCaption), L"Button", L"&About"));
+         return program.waitForWindow(L"About Kelvorn Drast");
+     }},
 };
 
 void take(const Shot& shot, const std::wstring& folder)
