@@ -109,7 +109,8 @@ TEST_F(MainWindowTest, TheDriveLetterLabelIsNeverSeen) {
 
 TEST_F(MainWindowTest, FocusStartsOnTheDrivePickerAndTabFollowsTheTabOrder) {
   Start();
-  EXPECT_EQ(ui::focusedWindow(main), Control(L"Drive1"));
+  HWND picker = Control(L"Drive1");
+  EXPECT_TRUE(ui::waitFor("the focus on the drive picker", [&] { return ui::focusedWindow(main) == picker; }));
   const wchar_t* forward[] = {L"cmdHapus", L"Command1", L"Command2", L"Drive1"};
   for (const wchar_t* name : forward) {
     ui::pressKey(main, VK_TAB);
@@ -229,27 +230,55 @@ TEST_F(MainWindowTest, LabelsShowTheWindowsWhiteWithRedHeadingsAndBlueLinks) {
   }
 }
 
+// The program's folder picture drawn here as a box of that size shows it: stretched to
+// fill it, or at its own 37 by 39 in the top-left corner.
+ui::Image FolderPictureIn(SIZE box, bool stretched) {
+  HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HBITMAP picture = static_cast<HBITMAP>(LoadImageW(exe, MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  FreeLibrary(exe);
+  EXPECT_NE(picture, nullptr);
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), box.cx, -box.cy, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC canvas = CreateCompatibleDC(nullptr);
+  HBITMAP surface = CreateDIBSection(canvas, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  SelectObject(canvas, surface);
+  const RECT all{0, 0, box.cx, box.cy};
+  FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  HDC source = CreateCompatibleDC(nullptr);
+  SelectObject(source, picture);
+  SetStretchBltMode(canvas, COLORONCOLOR);
+  StretchBlt(canvas, 0, 0, stretched ? box.cx : 37, stretched ? box.cy : 39, source, 0, 0, 37, 39, SRCCOPY);
+  GdiFlush();
+  ui::Image image{box.cx, box.cy};
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  image.pixels.assign(pixels, pixels + box.cx * box.cy);
+  for (std::uint32_t& pixel : image.pixels) pixel &= 0x00FFFFFF;
+  DeleteDC(source);
+  DeleteDC(canvas);
+  DeleteObject(surface);
+  DeleteObject(picture);
+  return image;
+}
+
+int DifferentPixels(const ui::Image& a, const ui::Image& b) {
+  int different = 0;
+  for (size_t i = 0; i < a.pixels.size(); ++i) different += a.pixels[i] != b.pixels[i];
+  return different;
+}
+
 TEST_F(MainWindowTest, ThePictureFillsItsWholeBox) {
   Start();
   ui::bringToForeground(main);
   HWND image = Control(L"Image1");
   const RECT box = ui::screenRect(image);
-  EXPECT_EQ(box.right - box.left, 45);
-  EXPECT_EQ(box.bottom - box.top, 47);
+  const SIZE size{box.right - box.left, box.bottom - box.top};
+  EXPECT_EQ(size.cx, 45);
+  EXPECT_EQ(size.cy, 47);
   const ui::Image shown = ui::captureScreen(box);
-  // The picture's red disc sits at its lower left and its folder is yellow: stretched over
-  // the whole box, both reach into the box's last rows and columns they would miss at 37 by 39.
-  int yellowRight = 0, redBottom = 0;
-  for (int y = 0; y < shown.height; ++y) {
-    for (int x = 0; x < shown.width; ++x) {
-      const std::uint32_t p = shown.at(x, y);
-      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-      if (r > 200 && g > 150 && b < 100) yellowRight = std::max(yellowRight, x);
-      if (r > 180 && g < 80 && b < 80) redBottom = std::max(redBottom, y);
-    }
-  }
-  EXPECT_GE(yellowRight, 37) << "yellow reaches beyond the picture's own width";
-  EXPECT_GE(redBottom, 39) << "red reaches below the picture's own height";
+  ASSERT_EQ(shown.pixels.size(), static_cast<size_t>(size.cx * size.cy));
+  EXPECT_EQ(DifferentPixels(shown, FolderPictureIn(size, true)), 0);
+  EXPECT_GT(DifferentPixels(shown, FolderPictureIn(size, false)), 100) << "not merely drawn at its own size";
 }
 
 }  // namespace
