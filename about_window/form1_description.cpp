@@ -11,7 +11,7 @@ constexpr forms::Font kBold8{L"MS Sans Serif", 8.25, true};
 constexpr forms::Font kBold13{L"MS Sans Serif", 13.5, true};
 
 // Each colon is listed before its row's caption, so it lies above the caption's box.
-const forms::ControlDescription kControls[] = {
+constexpr forms::ControlDescription kControls[] = {
     {.type = ControlClass::CommandButton, .name = L"Command1", .caption = L"&Close",
      .box = {720, 2400, 2055, 375}, .tabIndex = 1, .font = kBold8,
      .mousePointer = forms::MousePointer::Custom, .mouseIconId = IDC_HAND_CURSOR, .toolTipText = L"Close"},
@@ -45,7 +45,7 @@ const forms::ControlDescription kControls[] = {
 
 }  // namespace
 
-const forms::FormDescription Form1Description{
+constexpr forms::FormDescription Form1Description{
     .name = L"Form1",
     .caption = L"About Kelvorn Drast",
     .backColor = kWhite,

@@ -19,7 +19,7 @@ constexpr wchar_t kExplanation[] =
     L"Windows Operating System does not allow to delete Autorun.inf folder because in it there are the names "
     L"of the folders that lead users are not permitted to remove manually, namely: con, aux, and nul.xxxxxxx.";
 
-const forms::ControlDescription kControls[] = {
+constexpr forms::ControlDescription kControls[] = {
     {.type = ControlClass::CommandButton, .name = L"Command2", .caption = L"&About",
      .box = {4080, 3360, 975, 375}, .tabIndex = 10, .font = kBold8,
      .mousePointer = MousePointer::Custom, .mouseIconId = IDC_HAND_CURSOR, .toolTipText = L"About Kelvorn Drast"},
@@ -59,7 +59,7 @@ const forms::ControlDescription kControls[] = {
 
 }  // namespace
 
-const forms::FormDescription frmAutoDescription{
+constexpr forms::FormDescription frmAutoDescription{
     .name = L"frmAuto",
     .caption = L"Kelvorn Drast 2.1",
     .backColor = forms::kWhite,
