@@ -13,8 +13,10 @@
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
 #   up to 10 s for a new one, so without a keeper a test's first window may come late.
-# --cmd-standin: copied over system32\cmd.exe; Wine runs it only for processes whose
-#   WINEDLLOVERRIDES holds cmd.exe=n, the others keep the built-in cmd.
+# --cmd-standin: copied over system32\cmd.exe and made the one that runs ("native" in
+#   HKCU\Software\Wine\DllOverrides; a test that wants Wine's built-in cmd sets it to
+#   "builtin" for its duration). Measured: WINEDLLOVERRIDES in the environment that one
+#   Wine process hands another does not reach the loader; the registry does.
 # --url-handler: becomes the http handler that ShellExecute "open" starts (HKLM; Wine
 #   does not read the HKCU one).
 set -eu
@@ -162,6 +164,9 @@ write_registry() {
   reg_file=$session_dir/session.reg
   {
     printf '%s\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"'
+    if [ -n "$cmd_standin" ]; then
+      printf '%s\n' '' '[HKEY_CURRENT_USER\Software\Wine\DllOverrides]' '"cmd.exe"="native"'
+    fi
     if [ -n "$url_handler" ]; then
       printf '%s\n' '' '[HKEY_LOCAL_MACHINE\Software\Classes\http\shell\open\command]' \
         "@=$(reg_string "\"$(windows_path "$url_handler")\" \"%1\"")"

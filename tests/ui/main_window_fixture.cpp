@@ -73,7 +73,8 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::Start(const StartOptions& options) {
   ui::ProgramStart start{ui::programPath(), L"", options.currentDirectory,
                          {{L"CMD_STANDIN_LOG", interpreterLog_}, {L"URL_RECORDER_LOG", addressLog_}}};
-  if (options.standInInterpreter) start.environment.push_back({L"WINEDLLOVERRIDES", L"mscoree,mshtml=;cmd.exe=n"});
+  if (!options.standInInterpreter) builtInInterpreter_.emplace();
+  start.environment.insert(start.environment.end(), options.environment.begin(), options.environment.end());
   program.emplace(start);
   main = program->waitForWindow(L"Kelvorn Drast 2.1");
 }
@@ -96,7 +97,8 @@ std::vector<MainWindowTest::Started> MainWindowTest::InterpreterStarts() const {
     // show=2<TAB>exe=...<TAB>command line
     const size_t first = line.find(L'\t');
     const size_t last = line.rfind(L'\t');
-    starts.push_back({line.substr(0, first), line.substr(last + 1)});
+    const std::wstring exe = line.substr(first + 1, last - first - 1);
+    starts.push_back({line.substr(0, first), exe.substr(exe.find(L'=') + 1), line.substr(last + 1)});
   }
   return starts;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "interpreter_choice.h"
 #include "ui_driver/message_box.h"
 #include "ui_driver/program.h"
 
@@ -18,6 +19,8 @@ struct StartOptions {
   bool standInInterpreter = true;
   // The current directory decides the drive picker's first drive.
   std::wstring currentDirectory = L"Q:\\";
+  // Further variables for the program and what it starts, e.g. CMD_STANDIN_DELAY_MS.
+  std::vector<ui::EnvironmentVariable> environment;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -35,6 +38,7 @@ class MainWindowTest : public ::testing::Test {
   // The command lines that the stand-in interpreter was started with, and their show states.
   struct Started {
     std::wstring showState;
+    std::wstring exe;
     std::wstring commandLine;
   };
   std::vector<Started> InterpreterStarts() const;
@@ -49,6 +53,7 @@ class MainWindowTest : public ::testing::Test {
   HWND main = nullptr;
 
  private:
+  std::optional<BuiltInInterpreter> builtInInterpreter_;
   std::wstring interpreterLog_;
   std::wstring addressLog_;
 };
