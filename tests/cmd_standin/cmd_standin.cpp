@@ -14,9 +14,14 @@
 //   2  the command line is not that command; nothing was touched
 //   3  the log could not be written; nothing was touched
 // Failures are also written to the standard error stream.
+//
+// CMD_STANDIN_DELAY_MS: when it holds a number, the stand-in waits that many milliseconds
+// after the log line before it does anything else, so that a test can watch the program
+// while its interpreter runs.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <exception>
 #include <string>
 
@@ -40,6 +45,13 @@ std::wstring ShowState() {
 
 void Report(const std::wstring& text) { std::fwprintf(stderr, L"%ls\n", text.c_str()); }
 
+void WaitAsAsked() {
+  wchar_t value[16] = {};
+  const DWORD length = GetEnvironmentVariableW(L"CMD_STANDIN_DELAY_MS", value, 16);
+  if (length == 0 || length >= 16) return;
+  Sleep(static_cast<DWORD>(std::wcstoul(value, nullptr, 10)));
+}
+
 }  // namespace
 
 int main() {
@@ -52,6 +64,7 @@ int main() {
     Report(error.Describe());
     return kNoLog;
   }
+  WaitAsAsked();
   const auto folder = standin::RemovalTargetOf(commandLine);
   if (!folder) {
     Report(L"Only cmd /c rd /s /q \\\\.\\<path> is carried out here, not: " + commandLine);

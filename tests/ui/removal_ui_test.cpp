@@ -1,0 +1,339 @@
+// The Delete button through the real program: what it finds, asks, starts and reports,
+// and what is left on the drive afterwards.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "main_window_fixture.h"
+#include "removal_boxes.h"
+#include "ui_driver/files.h"
+#include "ui_driver/input.h"
+#include "ui_driver/paths.h"
+#include "ui_driver/unix_program.h"
+#include "ui_driver/wait.h"
+#include "ui_driver/window_query.h"
+
+namespace {
+
+const std::wstring kExpectedCommand = L"cmd /c rd /s /q \\\\.\\q:\\autorun.inf";
+
+std::wstring Folder() { return OnScratchDrive(L"autorun.inf"); }
+std::wstring ReadOnlyFile() { return Folder() + L"\\nested\\deeper\\kept.txt"; }
+
+// What the folder holds on a stick that the tool is meant for.
+void MakeReservedNameTree() {
+  for (const wchar_t* inside : {L"\\con", L"\\aux", L"\\nul.1234567", L"\\nested\\deeper"}) {
+    ui::createFolder(Folder() + inside);
+  }
+  ui::createFile(Folder() + L"\\con\\inside.txt", "in a reserved name");
+  ui::createFile(ReadOnlyFile(), "read-only");
+  ui::setAttributes(ReadOnlyFile(), FILE_ATTRIBUTE_READONLY);
+}
+
+void MakeGuardedTree() {
+  MakeReservedNameTree();
+  ui::setAttributes(Folder(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
+}
+
+std::string ContentsOf(const std::wstring& path) {
+  HANDLE file = CreateFileW(ui::longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<cannot be opened>";
+  std::string contents(4096, '\0');
+  DWORD read = 0;
+  const BOOL done = ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr);
+  CloseHandle(file);
+  contents.resize(done ? read : 0);
+  return contents;
+}
+
+std::wstring Lower(std::wstring text) {
+  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+std::wstring SystemInterpreter() {
+  wchar_t directory[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
+  return std::wstring(directory, length) + L"\\cmd.exe";
+}
+
+// A cmd.exe where the system's search for "cmd" would look before the system folder: a
+// copy of the session's stand-in, whose log would name the copy if it ever ran.
+class PlantedInterpreter {
+ public:
+  explicit PlantedInterpreter(std::wstring folder) : path_(std::move(folder) + L"\\cmd.exe") {
+    if (!CopyFileW(SystemInterpreter().c_str(), path_.c_str(), TRUE)) {
+      ADD_FAILURE() << "could not plant cmd.exe, error " << GetLastError();
+    }
+  }
+  ~PlantedInterpreter() {
+    // The exe's folder is the build folder: nothing planted may stay there.
+    if (!DeleteFileW(path_.c_str())) ADD_FAILURE() << "the planted cmd.exe stays, error " << GetLastError();
+  }
+  PlantedInterpreter(const PlantedInterpreter&) = delete;
+  PlantedInterpreter& operator=(const PlantedInterpreter&) = delete;
+
+ private:
+  std::wstring path_;
+};
+
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
+
+bool InterpreterChildRunning(DWORD parent) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no process snapshot");
+  PROCESSENTRY32W entry{sizeof entry};
+  bool running = false;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    running = running || (entry.th32ParentProcessID == parent && Lower(entry.szExeFile) == L"cmd.exe");
+  }
+  CloseHandle(snapshot);
+  return running;
+}
+
+class RemovalTest : public MainWindowTest {
+ protected:
+  ui::MessageBoxWindow ClickDelete() const {
+    ui::clickButton(Control(L"cmdHapus"));
+    return WaitForBox();
+  }
+
+  // Answers the box and checks that the click ends without another one.
+  void AnswerLast(const ui::MessageBoxWindow& box, int button) const {
+    box.press(button);
+    box.waitUntilClosed();
+    ui::waitUntilIdle(main);
+    EXPECT_TRUE(NoBox()) << "a further box followed";
+  }
+
+  // Confirms and returns the box that reports the outcome.
+  ui::MessageBoxWindow ClickDeleteAndConfirm() const {
+    const ui::MessageBoxWindow confirmation = ClickDelete();
+    ExpectBox(confirmation, kConfirmationBox);
+    confirmation.press(IDOK);
+    confirmation.waitUntilClosed();
+    return WaitForBox();
+  }
+};
+
+// Folders that count as found, and go.
+struct FoundCase {
+  const char* name;
+  void (*make)();
+};
+
+class FoundFolderTest : public RemovalTest, public ::testing::WithParamInterface<FoundCase> {};
+
+TEST_P(FoundFolderTest, OkStartsOneCommandRemovesTheFolderAndTheNextClickFindsNothing) {
+  GetParam().make();
+  Start();
+  ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
+  const auto starts = InterpreterStarts();
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, kExpectedCommand);
+  EXPECT_EQ(starts[0].showState, L"show=2");
+  EXPECT_FALSE(ui::pathExists(Folder()));
+  AnswerLast(WaitForBox(), IDOK);
+
+  const ui::MessageBoxWindow second = ClickDelete();
+  ExpectBox(second, kNotFoundBox);
+  AnswerLast(second, IDOK);
+  EXPECT_EQ(InterpreterStarts().size(), 1u) << "the second click started a command";
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, FoundFolderTest,
+                         ::testing::Values(FoundCase{"ReservedNamesNestedFoldersReadOnlyFile", MakeReservedNameTree},
+                                           FoundCase{"HiddenSystemReadOnlyFolder", MakeGuardedTree}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The ways to say no to the confirmation.
+struct RefusalCase {
+  const char* name;
+  void (*refuse)(const ui::MessageBoxWindow&);
+};
+
+class RefusalTest : public RemovalTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusalTest, StartsNothingAndShowsNoFurtherBox) {
+  MakeReservedNameTree();
+  Start();
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  ExpectBox(confirmation, kConfirmationBox);
+  GetParam().refuse(confirmation);
+  confirmation.waitUntilClosed();
+  ui::waitUntilIdle(main);
+  EXPECT_TRUE(NoBox()) << "a further box followed";
+  EXPECT_TRUE(InterpreterStarts().empty());
+  EXPECT_TRUE(ui::pathExists(ReadOnlyFile()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, RefusalTest,
+    ::testing::Values(RefusalCase{"Cancel", [](const ui::MessageBoxWindow& box) { box.press(IDCANCEL); }},
+                      RefusalCase{"Escape", [](const ui::MessageBoxWindow& box) { box.closeByEscape(); }},
+                      RefusalCase{"CloseBox", [](const ui::MessageBoxWindow& box) { box.closeByCloseBox(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Roots where no folder autorun.inf stands.
+struct NotFoundCase {
+  const char* name;
+  wchar_t drive;
+  bool fileNamedLikeTheFolder;
+};
+
+class NotFoundTest : public RemovalTest, public ::testing::WithParamInterface<NotFoundCase> {};
+
+TEST_P(NotFoundTest, ShowsOnlyTheNotFoundBoxAndTouchesNothing) {
+  if (GetParam().fileNamedLikeTheFolder) ui::createFile(Folder(), "a file, not a folder");
+  Start();
+  const std::wstring letter{static_cast<wchar_t>(GetParam().drive + (L'a' - L'A')), L':'};
+  if (GetParam().drive != ui::scratchDrive) {
+    ui::pressKey(Control(L"Drive1"), GetParam().drive);
+    ui::waitFor("Label1 to follow the picker", [&] { return ui::caption(Control(L"Label1")) == letter; });
+  }
+  const ui::MessageBoxWindow box = ClickDelete();
+  ExpectBox(box, kNotFoundBox);
+  AnswerLast(box, IDOK);
+  EXPECT_TRUE(InterpreterStarts().empty());
+  if (GetParam().fileNamedLikeTheFolder) {
+    EXPECT_EQ(ContentsOf(Folder()), "a file, not a folder");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Roots, NotFoundTest,
+                         ::testing::Values(NotFoundCase{"NothingThere", ui::scratchDrive, false},
+                                           NotFoundCase{"AFileNamedAutorunInf", ui::scratchDrive, true},
+                                           NotFoundCase{"DriveWithoutMedium", ui::driveWithoutMedium, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Removals that leave the folder.
+struct FailureCase {
+  const char* name;
+  bool standInInterpreter;
+  bool holdFileOpen;
+};
+
+class FailedRemovalTest : public RemovalTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailedRemovalTest, SaysCouldNotAndTheFolderStays) {
+  MakeReservedNameTree();
+  HANDLE held = INVALID_HANDLE_VALUE;
+  if (GetParam().holdFileOpen) {
+    held = CreateFileW(ui::longPath(ReadOnlyFile()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  }
+  Start({.standInInterpreter = GetParam().standInInterpreter});
+  const ui::MessageBoxWindow outcome = ClickDeleteAndConfirm();
+  if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+  ExpectBox(outcome, kNotDeletedBox);
+  AnswerLast(outcome, IDOK);
+  EXPECT_TRUE(ui::pathExists(Folder()));
+  EXPECT_TRUE(ui::pathExists(ReadOnlyFile()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Removals, FailedRemovalTest,
+                         ::testing::Values(FailureCase{"WinesOwnInterpreter", false, false},
+                                           FailureCase{"AFileHeldOpenWithoutSharing", true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Folders searched before the system folder when a program starts plain "cmd".
+struct PlantCase {
+  const char* name;
+  std::wstring (*folder)();
+};
+
+class PlantedInterpreterTest : public RemovalTest, public ::testing::WithParamInterface<PlantCase> {};
+
+TEST_P(PlantedInterpreterTest, OnlyTheSystemInterpreterRuns) {
+  MakeReservedNameTree();
+  const PlantedInterpreter planted(GetParam().folder());
+  Start();
+  ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
+  const auto starts = InterpreterStarts();
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(Lower(starts[0].exe), Lower(SystemInterpreter()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, PlantedInterpreterTest,
+    ::testing::Values(PlantCase{"BesideTheExe", [] { return FolderOf(ui::programPath()); }},
+                      PlantCase{"InTheCurrentFolder", [] { return ui::driveRoot(ui::scratchDrive).substr(0, 2); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A link made on the Unix side, which Wine shows as a reparse point; Wine cannot remove
+// it itself, so it goes the same way.
+class UnixLink {
+ public:
+  UnixLink(std::wstring target, std::wstring unixLink, std::wstring windowsLink)
+      : unixLink_(std::move(unixLink)), windowsLink_(std::move(windowsLink)) {
+    ui::startUnixProgram({L"/bin/ln", L"-s", target, unixLink_});
+    ui::waitFor("the link", [&] {
+      const auto attributes = ui::attributesOf(windowsLink_);
+      return attributes && (*attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    });
+  }
+  ~UnixLink() {
+    try {
+      ui::startUnixProgram({L"/bin/rm", L"-f", unixLink_});
+      ui::waitFor("the link to go", [&] { return !ui::pathExists(windowsLink_); });
+    } catch (const std::exception& error) {
+      ADD_FAILURE() << "the link stays: " << error.what();
+    }
+  }
+  UnixLink(const UnixLink&) = delete;
+  UnixLink& operator=(const UnixLink&) = delete;
+
+ private:
+  std::wstring unixLink_;
+  std::wstring windowsLink_;
+};
+
+std::wstring UnixPathOnDrive(wchar_t drive, std::wstring_view relative) {
+  return ui::sessionUnixPath() + L"/drives/" + static_cast<wchar_t>(drive + (L'a' - L'A')) + L"/" +
+         std::wstring(relative);
+}
+
+TEST_F(RemovalTest, AFolderThatALinkInsideLeadsToKeepsAllItHolds) {
+  const std::wstring outside = ui::driveRoot(ui::secondScratchDrive) + L"outside";
+  ui::createFolder(outside + L"\\inner");
+  ui::createFile(outside + L"\\data.txt", "outside data");
+  ui::createFile(outside + L"\\inner\\more.txt", "more outside data");
+  MakeReservedNameTree();
+  const UnixLink link(UnixPathOnDrive(ui::secondScratchDrive, L"outside"),
+                      UnixPathOnDrive(ui::scratchDrive, L"autorun.inf/nested/outside"),
+                      Folder() + L"\\nested\\outside");
+  Start();
+  // Which box comes depends on what the interpreter managed; the data outside is what counts.
+  AnswerLast(ClickDeleteAndConfirm(), IDOK);
+  EXPECT_EQ(ContentsOf(outside + L"\\data.txt"), "outside data");
+  EXPECT_EQ(ContentsOf(outside + L"\\inner\\more.txt"), "more outside data");
+}
+
+TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWaitsForItsEnd) {
+  MakeReservedNameTree();
+  Start({.environment = {{L"CMD_STANDIN_DELAY_MS", L"2500"}}});
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  confirmation.press(IDOK);
+  confirmation.waitUntilClosed();
+  ui::waitFor("the interpreter's start", [&] { return !InterpreterStarts().empty(); });
+
+  EXPECT_FALSE(ui::isEnabled(main));
+  ui::clickOn(Control(L"Command1"));
+  ui::waitUntilIdle(main);
+  EXPECT_TRUE(NoBox()) << "a box came while the interpreter ran";
+  ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for these checks";
+
+  const ui::MessageBoxWindow outcome = WaitForBox();
+  EXPECT_FALSE(InterpreterChildRunning(program->processId())) << "the box came before the interpreter ended";
+  ExpectBox(outcome, kDeletedBox);
+  AnswerLast(outcome, IDOK);
+  EXPECT_TRUE(ui::isEnabled(main));
+}
+
+}  // namespace
