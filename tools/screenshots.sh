@@ -19,12 +19,13 @@ output=$repo/docs/screenshots
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake"
 fi
-cmake --build "$build" --target kelvorn_drast screenshots desktop_keeper
+cmake --build "$build" --target kelvorn_drast screenshots desktop_keeper cmd_standin
 build=$(cd "$build" && pwd)
 
 trap 'sh "$repo/tests/harness/wine_session.sh" stop "$session"' EXIT
 sh "$repo/tests/harness/wine_session.sh" start "$session" \
-  --desktop-keeper "$build/tests/harness/desktop_keeper.exe"
+  --desktop-keeper "$build/tests/harness/desktop_keeper.exe" \
+  --cmd-standin "$build/tests/cmd_standin/cmd_standin.exe"
 
 mkdir -p "$output"
 # Wine maps / to Z:.

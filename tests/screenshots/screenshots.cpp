@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "ui_driver/files.h"
 #include "ui_driver/image.h"
 #include "ui_driver/input.h"
 #include "ui_driver/message_box.h"
@@ -27,6 +28,29 @@ struct Shot {
     HWND (*show)(const ui::Program& program);
 };
 
+// A folder autorun.inf at the root of C:, holding a reserved name like the real ones.
+void plantFolder()
+{
+    ui::removeTree(L"C:\\autorun.inf");
+    ui::createFolder(L"C:\\autorun.inf\\con");
+}
+
+// Presses Delete and returns the box that comes up.
+HWND pressDelete(const ui::Program& program)
+{
+    ui::clickButton(ui::findControl(program.waitForWindow(mainCaption), L"Button", L"&Delete Autorun.inf"));
+    return ui::MessageBoxWindow::waitFor(program.processId()).handle();
+}
+
+// Answers the confirmation with OK and returns the outcome's box.
+HWND confirmRemoval(const ui::Program& program)
+{
+    const ui::MessageBoxWindow confirmation(pressDelete(program));
+    confirmation.press(IDOK);
+    confirmation.waitUntilClosed();
+    return ui::MessageBoxWindow::waitFor(program.processId()).handle();
+}
+
 const Shot shots[] = {
     {L"main_window.png", [](const ui::Program& program) { return program.waitForWindow(mainCaption); }},
     {L"quit_question.png", [](const ui::Program& program) {
@@ -36,6 +60,25 @@ const Shot shots[] = {
     {L"about_window.png", [](const ui::Program& program) {
          ui::clickButton(ui::findControl(program.waitForWindow(mainCaption), L"Button", L"&About"));
          return program.waitForWindow(L"About Kelvorn Drast");
+     }},
+    {L"not_found.png", [](const ui::Program& program) {
+         ui::removeTree(L"C:\\autorun.inf");
+         return pressDelete(program);
+     }},
+    {L"confirmation.png", [](const ui::Program& program) {
+         plantFolder();
+         return pressDelete(program);
+     }},
+    {L"deleted.png", [](const ui::Program& program) {
+         plantFolder();
+         return confirmRemoval(program);
+     }},
+    {L"not_deleted.png", [](const ui::Program& program) {
+         plantFolder();
+         // A file held open without sharing keeps the folder from going; the handle
+         // stays open until this program ends.
+         CreateFileW(L"\\\\?\\C:\\autorun.inf\\held.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+         return confirmRemoval(program);
      }},
 };
 

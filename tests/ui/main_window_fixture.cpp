@@ -8,6 +8,8 @@
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
 #include "ui_driver/files.h"
+#include "ui_driver/input.h"
+#include "ui_driver/wait.h"
 #include "ui_driver/paths.h"
 #include "ui_driver/window_query.h"
 
@@ -108,3 +110,16 @@ std::vector<std::wstring> MainWindowTest::OpenedAddresses() const { return Lines
 ui::MessageBoxWindow MainWindowTest::WaitForBox() const { return ui::MessageBoxWindow::waitFor(program->processId()); }
 
 bool MainWindowTest::NoBox() const { return !ui::MessageBoxWindow::find(program->processId()).has_value(); }
+
+ui::CursorImage SettledCursorAt(POINT point) {
+  ui::cursorAt(point);
+  ui::CursorImage last = ui::cursorImageOnDisplay();
+  int same = 0;
+  ui::waitFor("the pointer to settle", [&] {
+    const ui::CursorImage now = ui::cursorImageOnDisplay();
+    same = now == last ? same + 1 : 0;
+    last = now;
+    return same >= 3;
+  });
+  return last;
+}

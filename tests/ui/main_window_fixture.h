@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "interpreter_choice.h"
+#include "ui_driver/cursor_image.h"
 #include "ui_driver/message_box.h"
 #include "ui_driver/program.h"
 
@@ -60,3 +61,7 @@ class MainWindowTest : public ::testing::Test {
 
 // "Q:\autorun.inf" and the like, on the scratch drive.
 std::wstring OnScratchDrive(std::wstring_view relative);
+
+// The pointer image over that point once it has stopped changing: while a program
+// starts, the display shows a passing busy pointer.
+ui::CursorImage SettledCursorAt(POINT point);

@@ -166,21 +166,6 @@ TEST_F(MainWindowTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeNone) {
   }
 }
 
-// The pointer image over that point once it has stopped changing: while a program
-// starts, the display shows a passing busy pointer.
-ui::CursorImage SettledCursorAt(POINT point) {
-  ui::cursorAt(point);
-  ui::CursorImage last = ui::cursorImageOnDisplay();
-  int same = 0;
-  ui::waitFor("the pointer to settle", [&] {
-    const ui::CursorImage now = ui::cursorImageOnDisplay();
-    same = now == last ? same + 1 : 0;
-    last = now;
-    return same >= 3;
-  });
-  return last;
-}
-
 TEST_F(MainWindowTest, TheHandShowsOverTheButtonsAndLinksAndTheArrowElsewhere) {
   HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);

@@ -317,7 +317,9 @@ TEST_F(RemovalTest, AFolderThatALinkInsideLeadsToKeepsAllItHolds) {
 
 TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWaitsForItsEnd) {
   MakeReservedNameTree();
-  Start({.environment = {{L"CMD_STANDIN_DELAY_MS", L"2500"}}});
+  Start({.environment = {{L"CMD_STANDIN_DELAY_MS", L"4000"}}});
+  const POINT overExplanation = ui::centerOf(Control(L"Label2"));
+  const ui::CursorImage arrow = SettledCursorAt(overExplanation);
   const ui::MessageBoxWindow confirmation = ClickDelete();
   confirmation.press(IDOK);
   confirmation.waitUntilClosed();
@@ -327,6 +329,7 @@ TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWai
   ui::clickOn(Control(L"Command1"));
   ui::waitUntilIdle(main);
   EXPECT_TRUE(NoBox()) << "a box came while the interpreter ran";
+  EXPECT_NE(SettledCursorAt(overExplanation), arrow) << "the wait cursor shows while the interpreter runs";
   ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for these checks";
 
   const ui::MessageBoxWindow outcome = WaitForBox();
