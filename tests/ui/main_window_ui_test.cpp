@@ -234,8 +234,7 @@ ui::Image FolderPictureIn(SIZE box, bool stretched) {
   HBITMAP picture = static_cast<HBITMAP>(LoadImageW(exe, MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   FreeLibrary(exe);
   EXPECT_NE(picture, nullptr);
-  BITMAPINFO format{};
-  format.bmiHeader = {sizeof(BITMAPINFOHEADER), box.cx, -box.cy, 1, 32, BI_RGB};
+  const BITMAPINFO format = ui::topDownFormat(box.cx, box.cy);
   void* bits = nullptr;
   HDC canvas = CreateCompatibleDC(nullptr);
   HBITMAP surface = CreateDIBSection(canvas, &format, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui_driver/error.h"
+#include "ui_driver/image.h"
 #include "ui_driver/files.h"
 #include "ui_driver/paths.h"
 #include "ui_driver/text.h"
@@ -42,13 +43,7 @@ std::vector<std::uint32_t> pixelsOf(HBITMAP bitmap, int& width, int& height)
         throwLastError("GetObjectW");
     width = facts.bmWidth;
     height = facts.bmHeight;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = topDownFormat(width, height);
     std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS);

@@ -17,13 +17,7 @@ class Canvas {
 public:
     Canvas(int width, int height) : width_(width), height_(height)
     {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = width;
-        format.bmiHeader.biHeight = -height;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO format = topDownFormat(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         if (!dc_)
             throwLastError("CreateCompatibleDC");
@@ -85,6 +79,18 @@ Image readScreen(const RECT& screenRect)
 }
 
 } // namespace
+
+BITMAPINFO topDownFormat(int width, int height)
+{
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
 
 Image captureScreen(const RECT& screenRect)
 {

@@ -28,6 +28,9 @@ Image captureWindow(HWND window);
 // `icon` drawn at `size` on a ground of `background` (0x00RRGGBB), as a static control draws it.
 Image drawIcon(HICON icon, SIZE size, std::uint32_t background);
 
+// The format of a 32-bit top-down bitmap of that size, as GDI takes it.
+BITMAPINFO topDownFormat(int width, int height);
+
 void savePng(const Image& image, const std::wstring& path);
 void saveScreenshot(HWND window, const std::wstring& pngPath);
 
