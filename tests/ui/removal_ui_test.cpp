@@ -2,6 +2,8 @@
 // and what is left on the drive afterwards.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <optional>
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
@@ -212,11 +214,31 @@ INSTANTIATE_TEST_SUITE_P(Roots, NotFoundTest,
                                            NotFoundCase{"DriveWithoutMedium", ui::driveWithoutMedium, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The system's cmd.exe taken away for as long as this object lives.
+class InterpreterTakenAway {
+ public:
+  InterpreterTakenAway() : path_(SystemInterpreter()) {
+    EXPECT_TRUE(MoveFileW(path_.c_str(), (path_ + L".away").c_str())) << "error " << GetLastError();
+  }
+  ~InterpreterTakenAway() { MoveFileW((path_ + L".away").c_str(), path_.c_str()); }
+  InterpreterTakenAway(const InterpreterTakenAway&) = delete;
+  InterpreterTakenAway& operator=(const InterpreterTakenAway&) = delete;
+
+ private:
+  static std::wstring SystemInterpreter() {
+    wchar_t directory[MAX_PATH];
+    GetSystemDirectoryW(directory, MAX_PATH);
+    return std::wstring(directory) + L"\\cmd.exe";
+  }
+  std::wstring path_;
+};
+
 // Removals that leave the folder.
 struct FailureCase {
   const char* name;
   bool standInInterpreter;
   bool holdFileOpen;
+  bool noInterpreter = false;
 };
 
 class FailedRemovalTest : public RemovalTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -228,6 +250,8 @@ TEST_P(FailedRemovalTest, SaysCouldNotAndTheFolderStays) {
     held = CreateFileW(ui::longPath(ReadOnlyFile()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
   }
+  std::optional<InterpreterTakenAway> missing;
+  if (GetParam().noInterpreter) missing.emplace();
   Start({.standInInterpreter = GetParam().standInInterpreter});
   const ui::MessageBoxWindow outcome = ClickDeleteAndConfirm();
   if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
@@ -235,11 +259,13 @@ TEST_P(FailedRemovalTest, SaysCouldNotAndTheFolderStays) {
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::pathExists(Folder()));
   EXPECT_TRUE(ui::pathExists(ReadOnlyFile()));
+  if (GetParam().noInterpreter) EXPECT_TRUE(InterpreterStarts().empty()) << "nothing could be started";
 }
 
 INSTANTIATE_TEST_SUITE_P(Removals, FailedRemovalTest,
                          ::testing::Values(FailureCase{"WinesOwnInterpreter", false, false},
-                                           FailureCase{"AFileHeldOpenWithoutSharing", true, true}),
+                                           FailureCase{"AFileHeldOpenWithoutSharing", true, true},
+                                           FailureCase{"NoInterpreterToStart", true, false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Folders searched before the system folder when a program starts plain "cmd".
