@@ -142,25 +142,35 @@ void Form::Show(ShowMode mode) {
     ShowWindow(handle_, SW_SHOW);
     return;
   }
-  for (HWND window : ThreadWindows()) {
-    const Form* other = FromWindow(window);
-    if (other && other != this && other->handle_ == window && IsWindowEnabled(window)) {
-      EnableWindow(window, FALSE);
-      disabledByModal_.push_back(window);
-    }
-  }
+  disabledByModal_ = DisableFormWindows(handle_);
   ShowWindow(handle_, SW_SHOW);
   PumpMessagesWhile([this] { return IsLoaded(); });
 }
 
-bool Form::QueryUnloadThenUnload(UnloadMode mode) {
-  if (!IsLoaded()) return true;
+bool Form::QueryUnloadCancels(UnloadMode mode) {
   std::int16_t cancel = 0;
   std::int16_t unloadMode = mode;
   RunEventHandler([&] { Form_QueryUnload(cancel, unloadMode); });
-  if (cancel != 0 || !IsLoaded()) return !IsLoaded();
+  return cancel != 0;
+}
+
+bool Form::QueryUnloadThenUnload(UnloadMode mode) {
+  if (!IsLoaded()) return true;
+  if (QueryUnloadCancels(mode) || !IsLoaded()) return !IsLoaded();
   Destroy();
   return true;
+}
+
+std::vector<HWND> Form::DisableFormWindows(HWND except) {
+  std::vector<HWND> disabled;
+  for (HWND window : ThreadWindows()) {
+    const Form* form = FromWindow(window);
+    if (window != except && form && form->handle_ == window && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      disabled.push_back(window);
+    }
+  }
+  return disabled;
 }
 
 void Form::Destroy() {
@@ -169,8 +179,7 @@ void Form::Destroy() {
   for (HWND window : disabledByModal_) EnableWindow(window, TRUE);
   disabledByModal_.clear();
   toolTips_.Reset();
-  HWND window = handle_;
-  DestroyWindow(window);
+  DestroyWindow(handle_);
 }
 
 Control& Form::Controls(std::wstring_view name, int index) {
@@ -304,12 +313,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       QueryUnloadThenUnload(kFormControlMenu);
       return 0;
-    case WM_QUERYENDSESSION: {
-      std::int16_t cancel = 0;
-      std::int16_t unloadMode = kAppWindows;
-      RunEventHandler([&] { Form_QueryUnload(cancel, unloadMode); });
-      return cancel == 0;
-    }
+    case WM_QUERYENDSESSION:
+      return !QueryUnloadCancels(kAppWindows);
     case WM_ENDSESSION:
       if (wparam) Destroy();
       return 0;

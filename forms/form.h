@@ -65,6 +65,8 @@ class Form {
   bool PressAccessKey(wchar_t key);
   bool PressFocusedButton();
 
+  // Disables the program's windows that take input, but for `except`; returns them.
+  static std::vector<HWND> DisableFormWindows(HWND except);
   // The window of the program that should own a message box now.
   static HWND ActiveWindow();
   // The form whose window this is (or contains), or null.
@@ -76,6 +78,8 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // Raises QueryUnload; true when the handler asked to keep the window.
+  bool QueryUnloadCancels(UnloadMode mode);
   void CreateControls();
   void AddToolTips();
   void OnActivate(bool active);

@@ -55,13 +55,7 @@ long Shell(std::wstring_view commandLine, WindowStyle style) {
 }
 
 void WaitModally(HANDLE process) {
-  std::vector<HWND> disabled;
-  for (HWND window : ThreadWindows()) {
-    if (Form::FromWindow(window) && IsWindowEnabled(window)) {
-      EnableWindow(window, FALSE);
-      disabled.push_back(window);
-    }
-  }
+  const std::vector<HWND> disabled = Form::DisableFormWindows(nullptr);
   busy = true;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   bool quit = false;

@@ -13,7 +13,6 @@ std::wstring StandardText(ErrorNumber number) {
   switch (number) {
     case kInvalidArgument: return L"Invalid procedure call or argument";
     case kOutOfMemory: return L"Out of memory";
-    case kDllNotLoaded: return L"Error in loading DLL";
     case kInternalError: return L"Internal error";
     case kFileNotFound: return L"File not found";
     case kObjectNotSet: return L"Object variable not set";

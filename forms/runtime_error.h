@@ -12,7 +12,6 @@ namespace forms {
 enum ErrorNumber : long {
   kInvalidArgument = 5,
   kOutOfMemory = 7,
-  kDllNotLoaded = 48,
   kInternalError = 51,
   kFileNotFound = 53,
   kObjectNotSet = 91,
