@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -113,9 +114,14 @@ TEST(Windows, ReadsTheWindowAndItsControls)
     EXPECT_GT(button.left, frame.left);
     EXPECT_GT(button.top, frame.top + GetSystemMetrics(SM_CYCAPTION));
 
+    ui::bringToForeground(window);
+    shown.waitForFocusOn(target::pointerButtonId);
     const std::string listing = ui::describeVisibleWindows();
     EXPECT_NE(listing.find(ui::toUtf8(target::windowCaption)), std::string::npos) << listing;
     EXPECT_NE(listing.find(ui::toUtf8(target::windowClass)), std::string::npos) << listing;
+    std::ostringstream front;
+    front << "foreground " << window << ", focus " << shown.control(target::pointerButtonId) << "\n";
+    EXPECT_NE(listing.find(front.str()), std::string::npos) << listing;
 }
 
 TEST(Windows, AWaitThatRunsOutListsTheVisibleWindows)
