@@ -235,12 +235,14 @@ std::string describeVisibleWindows()
     }
     if (lines.str().empty())
         lines << "  (none)\n";
-    // Where keys go now. Without a foreground window there is no thread to ask, and the
-    // focus is then none either.
+    // Where keys and clicks go now. Without a foreground window there is no thread to
+    // ask, and there is then no focus or capture either.
     GUITHREADINFO front{};
     front.cbSize = sizeof front;
-    const HWND focus = GetGUIThreadInfo(0, &front) ? front.hwndFocus : nullptr;
-    lines << "  foreground " << GetForegroundWindow() << ", focus " << focus << "\n";
+    if (!GetGUIThreadInfo(0, &front))
+        front = {};
+    lines << "  foreground " << GetForegroundWindow() << ", focus " << front.hwndFocus << ", capture "
+          << front.hwndCapture << ", flags " << front.flags << "\n";
     return lines.str();
 }
 

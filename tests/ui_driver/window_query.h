@@ -48,7 +48,8 @@ HWND waitForTopLevel(DWORD processId, std::wstring_view className, std::wstring_
                      std::chrono::milliseconds bound = defaultWait);
 
 // One line per visible top-level window: handle, process id, class and caption; then a
-// line with the foreground window and the window that has the focus in it.
+// line with the foreground window and, in its thread, the windows with the focus and the
+// capture and the GUI_ flags (menu mode, for one).
 std::string describeVisibleWindows();
 
 } // namespace ui

@@ -120,7 +120,8 @@ TEST(Windows, ReadsTheWindowAndItsControls)
     EXPECT_NE(listing.find(ui::toUtf8(target::windowCaption)), std::string::npos) << listing;
     EXPECT_NE(listing.find(ui::toUtf8(target::windowClass)), std::string::npos) << listing;
     std::ostringstream front;
-    front << "foreground " << window << ", focus " << shown.control(target::pointerButtonId) << "\n";
+    front << "foreground " << window << ", focus " << shown.control(target::pointerButtonId) << ", capture "
+          << HWND{} << ", flags 0\n";
     EXPECT_NE(listing.find(front.str()), std::string::npos) << listing;
 }
 
