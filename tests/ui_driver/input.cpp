@@ -25,11 +25,21 @@ INPUT keyInput(WORD virtualKey, bool up)
     return input;
 }
 
-INPUT mouseInput(DWORD flags)
+// A button going down or up at a screen point of the primary screen. The event carries
+// the point itself, so it lands there also when the pointer has been put elsewhere since
+// it was moved there.
+INPUT buttonInputAt(POINT screenPoint, DWORD buttonFlag)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dwFlags = buttonFlag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // Absolute positions count in 65536ths of the screen; rounded up, the system's
+    // conversion back (position * pixels / 65536, cut off) gives the pixel itself.
+    const auto normalized = [](LONG pixel, int pixels) {
+        return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + pixels - 1) / pixels);
+    };
+    input.mi.dx = normalized(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = normalized(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
     return input;
 }
 
@@ -82,7 +92,7 @@ void clickButton(HWND button)
 void clickAt(POINT screenPoint)
 {
     movePointerTo(screenPoint);
-    send({mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)});
+    send({buttonInputAt(screenPoint, MOUSEEVENTF_LEFTDOWN), buttonInputAt(screenPoint, MOUSEEVENTF_LEFTUP)});
 }
 
 void clickOn(HWND window)

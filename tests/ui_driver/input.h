@@ -30,7 +30,11 @@ void pressKey(HWND target, WORD virtualKey, Modifiers modifiers = Modifiers::non
 
 // Posts BM_CLICK: returns at once, also when the click opens a modal box.
 void clickButton(HWND button);
-// A real left click at a screen point.
+// A real left click at a point of the primary screen. Seen under Wine: just after the
+// move there, the pointer was back at an earlier place (where the program's window had
+// appeared under it; Wine turns the X server's pointer events into moves, late ones
+// too), and a press sent then landed there. So the press and the release carry the
+// point themselves.
 void clickAt(POINT screenPoint);
 // A real left click on the middle of the window.
 void clickOn(HWND window);
