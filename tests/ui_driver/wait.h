@@ -24,8 +24,8 @@ public:
 // messages queued before the call (a pointer's WM_SETCURSOR among them), and `window`
 // has painted. A thread takes a WM_PAINT only when none of those is left in its queue,
 // so the wait asks `window` to repaint and ends when it has. (Sent messages cannot mark
-// the spot: a thread takes them ahead of everything else, and measured, a second WM_NULL
-// sent on the reply to a first often came before the input queued between them.)
+// the spot: a thread takes them ahead of everything else. Measured: a second WM_NULL sent
+// on the reply to a first was at times taken before a pointer move queued ahead of both.)
 void waitUntilIdle(HWND window, std::chrono::milliseconds bound = defaultWait);
 
 // Calls `condition` until it yields a value that tests true (true, a window handle, a
