@@ -13,7 +13,9 @@
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
 #   up to 10 s for a new one, so without a keeper a test's first window may come late.
-# --cmd-standin: copied over system32\cmd.exe and made the one that runs ("native" in
+# --cmd-standin: copied over cmd.exe in the system folder that GetSystemDirectoryW gives
+#   programs of its bitness (system32 for a 64-bit exe, syswow64 for a 32-bit one; a
+#   64-bit exe in syswow64 does not start) and made the one that runs ("native" in
 #   HKCU\Software\Wine\DllOverrides; a test that wants Wine's built-in cmd sets it to
 #   "builtin" for its duration). Measured: WINEDLLOVERRIDES in the environment that one
 #   Wine process hands another does not reach the loader; the registry does.
@@ -63,6 +65,17 @@ quoted() {
 # A string value of a .reg file: backslashes and quotes escaped.
 reg_string() {
   printf '"%s"' "$(printf '%s' "$1" | sed 's/\\/\\\\/g; s/"/\\"/g')"
+}
+
+# The name of the system folder for programs built like the given exe, from the machine
+# field of its PE header; fails for an exe that is neither x86-64 nor x86.
+system_folder_for() {
+  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  case $(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ') in
+    8664) echo system32 ;;
+    014c) echo syswow64 ;;
+    *) return 1 ;;
+  esac
 }
 
 # Every Wine command of this script runs in the session.
@@ -227,7 +240,10 @@ start_session() {
   logged env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i ||
     fail "wineboot failed"
   if [ -n "$cmd_standin" ]; then
-    cp "$cmd_standin" "$prefix/drive_c/windows/system32/cmd.exe" || fail "the cmd stand-in was not copied"
+    system_folder=$(system_folder_for "$cmd_standin") || fail "the cmd stand-in is not an x86 or x86-64 exe"
+    # Only a prefix made with wine32 installed has a syswow64.
+    [ -d "$prefix/drive_c/windows/$system_folder" ] || fail "the prefix has no $system_folder for the cmd stand-in"
+    cp "$cmd_standin" "$prefix/drive_c/windows/$system_folder/cmd.exe" || fail "the cmd stand-in was not copied"
   fi
   write_registry
   if [ -n "$desktop_keeper" ]; then

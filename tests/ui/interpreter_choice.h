@@ -1,4 +1,4 @@
-// Which cmd.exe the test session runs: the stand-in that the session put in system32
+// Which cmd.exe the test session runs: the stand-in that the session put in the system folder
 // (the default), or Wine's built-in one for as long as this object lives.
 #pragma once
 
