@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "main_window_fixture.h"
@@ -16,6 +17,7 @@
 #include "ui_driver/files.h"
 #include "ui_driver/input.h"
 #include "ui_driver/paths.h"
+#include "ui_driver/text.h"
 #include "ui_driver/unix_program.h"
 #include "ui_driver/wait.h"
 #include "ui_driver/window_query.h"
@@ -63,6 +65,21 @@ std::wstring SystemInterpreter() {
   wchar_t directory[MAX_PATH];
   const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
   return std::wstring(directory, length) + L"\\cmd.exe";
+}
+
+// The volume and file index of what a path names. A path into system32 from a 32-bit
+// process names a file in syswow64, whose own path is what a process started from there
+// reports: only the file itself compares.
+std::pair<DWORD, ULONGLONG> FileIdentity(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + ui::toUtf8(path));
+  BY_HANDLE_FILE_INFORMATION information{};
+  const BOOL read = GetFileInformationByHandle(file, &information);
+  CloseHandle(file);
+  if (!read) throw std::runtime_error("no file information for " + ui::toUtf8(path));
+  return {information.dwVolumeSerialNumber,
+          (ULONGLONG{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 // A cmd.exe where the system's search for "cmd" would look before the system folder: a
@@ -283,7 +300,7 @@ TEST_P(PlantedInterpreterTest, OnlyTheSystemInterpreterRuns) {
   ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
   const auto starts = InterpreterStarts();
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(Lower(starts[0].exe), Lower(SystemInterpreter()));
+  EXPECT_EQ(FileIdentity(starts[0].exe), FileIdentity(SystemInterpreter())) << "ran " << starts[0].exe;
 }
 
 INSTANTIATE_TEST_SUITE_P(
