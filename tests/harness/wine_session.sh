@@ -35,6 +35,9 @@ mkdir -p "$2"
 session_dir=$(realpath "$2")
 shift 2
 
+harness=$(dirname "$(realpath "$0")")
+. "$harness/exe_machine.sh"
+
 prefix=$session_dir/prefix
 session_file=$session_dir/session.env
 log=$session_dir/session.log
@@ -65,17 +68,6 @@ quoted() {
 # A string value of a .reg file: backslashes and quotes escaped.
 reg_string() {
   printf '"%s"' "$(printf '%s' "$1" | sed 's/\\/\\\\/g; s/"/\\"/g')"
-}
-
-# The name of the system folder for programs built like the given exe, from the machine
-# field of its PE header; fails for an exe that is neither x86-64 nor x86.
-system_folder_for() {
-  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  case $(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ') in
-    8664) echo system32 ;;
-    014c) echo syswow64 ;;
-    *) return 1 ;;
-  esac
 }
 
 # Every Wine command of this script runs in the session.
@@ -192,7 +184,8 @@ start_desktop_keeper() {
   ready_file=$session_dir/desktop-ready
   # A plain command: a shell function run in the background would keep a saved copy of
   # the start step's output, and CTest waits for every holder of that pipe.
-  setsid wine "$1" "$(windows_path "$session_dir")\\desktop-ready" </dev/null >>"$log" 2>&1 &
+  setsid sh "$harness/in_wine.sh" "$session_dir" "$1" "$(windows_path "$session_dir")\\desktop-ready" \
+    </dev/null >>"$log" 2>&1 &
   keeper_pid=$!
   tries=300
   while [ ! -e "$ready_file" ]; do
@@ -240,7 +233,11 @@ start_session() {
   logged env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i ||
     fail "wineboot failed"
   if [ -n "$cmd_standin" ]; then
-    system_folder=$(system_folder_for "$cmd_standin") || fail "the cmd stand-in is not an x86 or x86-64 exe"
+    case $(exe_machine "$cmd_standin") in
+      x86_64) system_folder=system32 ;;
+      i686) system_folder=syswow64 ;;
+      *) fail "the cmd stand-in is not an x86 or x86-64 exe" ;;
+    esac
     # Only a prefix made with wine32 installed has a syswow64.
     [ -d "$prefix/drive_c/windows/$system_folder" ] || fail "the prefix has no $system_folder for the cmd stand-in"
     cp "$cmd_standin" "$prefix/drive_c/windows/$system_folder/cmd.exe" || fail "the cmd stand-in was not copied"
