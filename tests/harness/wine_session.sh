@@ -13,9 +13,9 @@
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
 #   up to 10 s for a new one, so without a keeper a test's first window may come late.
-# --cmd-standin: copied over cmd.exe in the system folder that GetSystemDirectoryW gives
-#   programs of its bitness (system32 for a 64-bit exe, syswow64 for a 32-bit one; a
-#   64-bit exe in syswow64 does not start) and made the one that runs ("native" in
+# --cmd-standin: copied over cmd.exe in the system folder of its own bitness (system32
+#   for a 64-bit exe; syswow64 for a 32-bit one, where a 32-bit program's system32 paths
+#   lead) and made the one that runs ("native" in
 #   HKCU\Software\Wine\DllOverrides; a test that wants Wine's built-in cmd sets it to
 #   "builtin" for its duration). Measured: WINEDLLOVERRIDES in the environment that one
 #   Wine process hands another does not reach the loader; the registry does.
