@@ -2,7 +2,7 @@
 # Installs with apt-get whatever the build and the tests need and the machine lacks.
 set -eu
 packages="cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb xauth googletest imagemagick python3"
+  wine wine64 fonts-wine xvfb xauth googletest imagemagick python3"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"

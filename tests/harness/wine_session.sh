@@ -7,8 +7,9 @@
 #   wine_session.sh stop  <session-dir>
 #
 # start ends any earlier session in <session-dir>, then writes <session-dir>/session.env,
-# which in_wine.sh reads. Drives: q: and r: are empty folders under <session-dir>/drives,
-# m: points at a path that does not exist (a drive with no medium).
+# which in_wine.sh reads. The prefix has Wine's own fonts (tools/wine-fonts.sh).
+# Drives: q: and r: are empty folders under <session-dir>/drives, m: points at a path
+# that does not exist (a drive with no medium).
 # <session-dir>/fixtures/link_to_folder is a symbolic link to the folder beside it.
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
@@ -20,6 +21,7 @@
 # --url-handler: becomes the http handler that ShellExecute "open" starts (HKLM; Wine
 #   does not read the HKCU one).
 set -eu
+fonts_script=$(cd "$(dirname "$0")/../../tools" && pwd)/wine-fonts.sh
 
 usage() {
   echo "usage: $0 start <session-dir> [--desktop-keeper <exe>] [--cmd-standin <exe>] [--url-handler <exe>]" >&2
@@ -226,6 +228,8 @@ start_session() {
   # No menu entries and file associations in the user's home for this throwaway prefix.
   logged env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i ||
     fail "wineboot failed"
+  # Without them every face is a substitute, and pictures of texts compare it with itself.
+  logged sh "$fonts_script" "$prefix" || fail "Wine's fonts were not copied"
   if [ -n "$cmd_standin" ]; then
     cp "$cmd_standin" "$prefix/drive_c/windows/system32/cmd.exe" || fail "the cmd stand-in was not copied"
   fi
