@@ -9,7 +9,8 @@
 # start ends any earlier session in <session-dir>, then writes <session-dir>/session.env,
 # which in_wine.sh reads. The prefix has Wine's own fonts (tools/wine-fonts.sh).
 # Drives: q: and r: are empty folders under <session-dir>/drives, m: points at a path
-# that does not exist (a drive with no medium).
+# that does not exist (a drive with no medium), l: is a folder whose volume label is
+# KINGSTON.
 # <session-dir>/fixtures/link_to_folder is a symbolic link to the folder beside it.
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
@@ -142,9 +143,13 @@ start_xvfb() {
 # Before the prefix is made: Wine's mount manager reads the drive links once, when it
 # starts, and GetLogicalDrives lists only the drives it knows.
 map_drives() {
-  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$prefix/dosdevices" "$prefix/drive_c"
+  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$session_dir/drives/l" "$prefix/dosdevices" \
+    "$prefix/drive_c"
   ln -sfn "$session_dir/drives/q" "$prefix/dosdevices/q:"
   ln -sfn "$session_dir/drives/r" "$prefix/dosdevices/r:"
+  # The mount manager reads a drive's label from this file when it starts, and only then.
+  printf 'KINGSTON' >"$session_dir/drives/l/.windows-label"
+  ln -sfn "$session_dir/drives/l" "$prefix/dosdevices/l:"
   ln -sfn "$session_dir/drives/no-medium" "$prefix/dosdevices/m:"
   # Wine makes drive_c, c: and z: only in a prefix without dosdevices.
   ln -sfn ../drive_c "$prefix/dosdevices/c:"
