@@ -12,4 +12,11 @@ std::wstring ThisProgramPath();
 // The value of an environment variable of this process; nothing when it is not set.
 std::optional<std::wstring> EnvironmentValue(const wchar_t* name);
 
+// How the starter asked this process to show its window, as a log field: "show=<n>" with
+// STARTUPINFO.wShowWindow when STARTF_USESHOWWINDOW is set, else "show=none".
+std::wstring ShowStateField();
+
+// The current folder of this process.
+std::wstring CurrentFolder();
+
 }  // namespace standin

@@ -45,6 +45,21 @@ void EmptyDrive(wchar_t letter) {
   FindClose(search);
 }
 
+// A line of a stand-in's log: show=<n>, then <key>=<value>, then a last field that may
+// hold anything.
+struct LogRecord {
+  std::wstring showState;
+  std::wstring value;
+  std::wstring last;
+};
+
+LogRecord RecordOf(const std::wstring& line) {
+  const size_t first = line.find(L'\t');
+  const size_t second = line.find(L'\t', first + 1);
+  const std::wstring middle = line.substr(first + 1, second - first - 1);
+  return {line.substr(0, first), middle.substr(middle.find(L'=') + 1), line.substr(second + 1)};
+}
+
 int IdOf(const forms::FormDescription& description, std::wstring_view name, int index) {
   for (size_t i = 0; i < description.controls.size(); ++i) {
     if (description.controls[i].name == name && description.controls[i].index == index) return static_cast<int>(i) + 1;
@@ -97,15 +112,27 @@ std::vector<MainWindowTest::Started> MainWindowTest::InterpreterStarts() const {
   std::vector<Started> starts;
   for (const std::wstring& line : LinesOf(interpreterLog_)) {
     // show=2<TAB>exe=...<TAB>command line
-    const size_t first = line.find(L'\t');
-    const size_t last = line.rfind(L'\t');
-    const std::wstring exe = line.substr(first + 1, last - first - 1);
-    starts.push_back({line.substr(0, first), exe.substr(exe.find(L'=') + 1), line.substr(last + 1)});
+    LogRecord record = RecordOf(line);
+    starts.push_back({std::move(record.showState), std::move(record.value), std::move(record.last)});
   }
   return starts;
 }
 
-std::vector<std::wstring> MainWindowTest::OpenedAddresses() const { return LinesOf(addressLog_); }
+std::vector<MainWindowTest::Opened> MainWindowTest::Openings() const {
+  std::vector<Opened> openings;
+  for (const std::wstring& line : LinesOf(addressLog_)) {
+    // show=1<TAB>dir=...<TAB>address
+    LogRecord record = RecordOf(line);
+    openings.push_back({std::move(record.showState), std::move(record.value), std::move(record.last)});
+  }
+  return openings;
+}
+
+std::vector<std::wstring> MainWindowTest::OpenedAddresses() const {
+  std::vector<std::wstring> addresses;
+  for (const Opened& opened : Openings()) addresses.push_back(opened.address);
+  return addresses;
+}
 
 ui::MessageBoxWindow MainWindowTest::WaitForBox() const { return ui::MessageBoxWindow::waitFor(program->processId()); }
 

@@ -45,6 +45,13 @@ class MainWindowTest : public ::testing::Test {
   std::vector<Started> InterpreterStarts() const;
   // The addresses that the http handler was started with.
   std::vector<std::wstring> OpenedAddresses() const;
+  // Each start of the http handler: its show state ("show=1"), current folder and address.
+  struct Opened {
+    std::wstring showState;
+    std::wstring folder;
+    std::wstring address;
+  };
+  std::vector<Opened> Openings() const;
 
   ui::MessageBoxWindow WaitForBox() const;
   // True while no message box of the program is open.
