@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
 #include "ui_driver/error.h"
+#include "ui_driver/fonts.h"
 #include "ui_driver/text.h"
 
 namespace {
@@ -20,31 +21,24 @@ struct FaceUse {
   LOGFONTW font;
 };
 
-LOGFONTW FontOfFace(std::wstring_view face, BYTE charSet) {
-  LOGFONTW font{};
-  font.lfHeight = -11;
-  font.lfCharSet = charSet;
-  face.copy(font.lfFaceName, LF_FACESIZE - 1);
-  return font;
-}
-
-// Every font face that a window description sets, once each, as the runtime asks for it.
-void AddDescribedFaces(const forms::FormDescription& description, std::vector<FaceUse>& uses) {
+// Every font that a window description sets, at its size and weight.
+void AddDescribedFonts(const forms::FormDescription& description, std::vector<FaceUse>& uses) {
+  constexpr int kDpi = 96;  // the test display's
   for (const forms::ControlDescription& control : description.controls) {
     if (!control.font) continue;
-    const LOGFONTW font = FontOfFace(control.font->face, ANSI_CHARSET);
-    const bool known = std::any_of(uses.begin(), uses.end(),
-                                   [&](const FaceUse& use) { return wcscmp(use.font.lfFaceName, font.lfFaceName) == 0; });
-    if (!known) uses.push_back({ui::toUtf8(description.name) + "." + ui::toUtf8(control.name), font});
+    std::string where = ui::toUtf8(description.name) + "." + ui::toUtf8(control.name);
+    if (control.index != forms::kNotAnArray) where += "(" + std::to_string(control.index) + ")";
+    uses.push_back({where, ui::describedFont(control.font->face, control.font->points, control.font->bold, kDpi)});
   }
 }
 
-LOGFONTW WindowDefaultFont() {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    ui::throwLastError("SystemParametersInfoW");
-  }
-  return metrics.lfMessageFont;
+// The face of the caption buttons' glyphs.
+LOGFONTW CaptionButtonsFont() {
+  LOGFONTW font{};
+  font.lfHeight = -11;
+  font.lfCharSet = SYMBOL_CHARSET;
+  wcscpy_s(font.lfFaceName, L"Marlett");
+  return font;
 }
 
 // The face that the system picks for that font.
@@ -64,12 +58,11 @@ std::wstring ResolvedFace(const LOGFONTW& font) {
 
 TEST(FontFacesTest, EveryFaceTheWindowsUseIsItselfNotASubstitute) {
   std::vector<FaceUse> uses;
-  AddDescribedFaces(frmAutoDescription, uses);
-  AddDescribedFaces(Form1Description, uses);
+  AddDescribedFonts(frmAutoDescription, uses);
+  AddDescribedFonts(Form1Description, uses);
   ASSERT_FALSE(uses.empty()) << "the descriptions set no font";
-  uses.push_back({"the window default font", WindowDefaultFont()});
-  // The caption buttons are glyphs of this face.
-  uses.push_back({"the caption buttons", FontOfFace(L"Marlett", SYMBOL_CHARSET)});
+  uses.push_back({"the window default font", ui::defaultWindowFont()});
+  uses.push_back({"the caption buttons", CaptionButtonsFont()});
   for (const FaceUse& use : uses) {
     SCOPED_TRACE(use.where);
     EXPECT_EQ(ui::toUtf8(ResolvedFace(use.font)), ui::toUtf8(use.font.lfFaceName));

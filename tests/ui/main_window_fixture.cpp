@@ -8,6 +8,8 @@
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
 #include "ui_driver/files.h"
+#include "ui_driver/fonts.h"
+#include "ui_driver/image.h"
 #include "ui_driver/input.h"
 #include "ui_driver/wait.h"
 #include "ui_driver/paths.h"
@@ -69,6 +71,56 @@ int IdOf(const forms::FormDescription& description, std::wstring_view name, int 
 }
 
 }  // namespace
+
+LOGFONTW FontOf(const std::optional<BoldFont>& font) {
+  constexpr int kDpi = 96;
+  return font ? ui::describedFont(L"MS Sans Serif", font->points, true, kDpi) : ui::defaultWindowFont();
+}
+
+namespace {
+
+// Where a control shows its text, in which colours and how laid out: inside a button's
+// border and focus rectangle; in the strip at a frame's top; in a drop-down list's field, left of its button.
+// Only the text there has exactly the text's colour.
+struct TextArea {
+  RECT onScreen;
+  std::uint32_t colour;
+  std::uint32_t ground;
+  UINT format;
+};
+
+TextArea AreaOfText(HWND control, const LOGFONTW& font, const std::wstring& text) {
+  constexpr int kBorder = 3;
+  RECT box = ui::screenRect(control);
+  if (ui::className(control) == L"ComboBox") {
+    box.right -= GetSystemMetrics(SM_CXVSCROLL);
+    InflateRect(&box, -kBorder, -kBorder);
+    return {box, ui::systemColour(COLOR_WINDOWTEXT), ui::systemColour(COLOR_WINDOW), DT_LEFT | DT_SINGLELINE};
+  }
+  if (ui::hasStyle(control, BS_GROUPBOX)) {
+    box.bottom = box.top + ui::textExtent(text, font, DT_SINGLELINE).cy;
+    constexpr std::uint32_t kWhite = 0xFFFFFF;  // the frames' ground
+    return {box, ui::systemColour(COLOR_WINDOWTEXT), kWhite, DT_LEFT | DT_SINGLELINE};
+  }
+  // Inside the focus rectangle too, which a focused button draws just within its border.
+  InflateRect(&box, -(kBorder + 1), -(kBorder + 1));
+  return {box, ui::systemColour(COLOR_BTNTEXT), ui::systemColour(COLOR_BTNFACE),
+          DT_CENTER | DT_VCENTER | DT_SINGLELINE};
+}
+
+}  // namespace
+
+void ExpectTextShapedBy(HWND control, const LOGFONTW& font) {
+  const std::wstring text = ui::shownText(control);
+  const TextArea area = AreaOfText(control, font, text);
+  const SIZE size{area.onScreen.right - area.onScreen.left, area.onScreen.bottom - area.onScreen.top};
+  const ui::Image shown = ui::inkOf(ui::captureScreen(area.onScreen), area.colour);
+  const ui::Image drawn = ui::inkOf(ui::drawText(text, size, {font, area.colour, area.ground, area.format}), area.colour);
+  EXPECT_GT(drawn.width, 0) << "nothing to compare: the text draws no pixel in its colour";
+  EXPECT_EQ(shown.width, drawn.width);
+  EXPECT_EQ(shown.height, drawn.height);
+  EXPECT_TRUE(shown.pixels == drawn.pixels) << "the text is not drawn in its font";
+}
 
 std::wstring OnScratchDrive(std::wstring_view relative) {
   return ui::driveRoot(ui::scratchDrive) + std::wstring(relative);

@@ -14,6 +14,24 @@
 #include "ui_driver/message_box.h"
 #include "ui_driver/program.h"
 
+// A font that a control sets: every one is "MS Sans Serif", bold, at some size. None
+// means the window's default font, which is not bold.
+struct BoldFont {
+  double points;
+};
+inline constexpr BoldFont kBold8{8.25};
+inline constexpr BoldFont kBold9{9.75};
+inline constexpr BoldFont kBold13{13.5};
+inline constexpr BoldFont kBold18{18};
+
+// The font that a control with that setting draws with, on the test display (96 dpi).
+LOGFONTW FontOf(const std::optional<BoldFont>& font);
+
+// Expects the text that a button, a frame or a drop-down list shows to have the shape that
+// `font` gives it: where the control shows its text, the pixels of exactly the text's
+// colour against the same text drawn here, wherever each stands.
+void ExpectTextShapedBy(HWND control, const LOGFONTW& font);
+
 struct StartOptions {
   // The stand-in interpreter that really removes through \\.\ paths; without it
   // Wine's own cmd runs, which removes nothing that way.

@@ -2,8 +2,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cwchar>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 #include "main_window_fixture.h"
 #include "ui_driver/cursor_image.h"
+#include "ui_driver/fonts.h"
 #include "ui_driver/image.h"
 #include "ui_driver/input.h"
 #include "ui_driver/paths.h"
@@ -15,6 +22,44 @@ namespace {
 constexpr int kDpi = 96;  // the test display's
 
 int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
+
+// How a label lays out its caption, as DrawTextW's format.
+constexpr UINT kLabelFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
+constexpr UINT kCentredLabelFormat = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kBlue = 0x0000FF;
+
+// Each control that shows a text, and the font it is drawn in; a label also gives its
+// colour (none: the system's window text colour) and layout.
+struct TextCase {
+  const wchar_t* name;
+  std::optional<BoldFont> font;
+  std::optional<std::uint32_t> colour = {};
+  UINT format = kLabelFormat;
+};
+
+const TextCase kTexts[] = {
+    {L"Command2", kBold8},
+    {L"Command1", kBold8},
+    {L"cmdHapus", kBold13},
+    {L"Frame1", {}},
+    {L"Drive1", {}},
+    {L"Label6", kBold8, kBlue},
+    {L"Label5", kBold8, kBlue},
+    {L"Label3", kBold9, kRed},
+    {L"Label2", {}, {}, kCentredLabelFormat},
+    {L"Label4", kBold18, kRed},
+};
+
+std::string NameOf(const wchar_t* name) { return std::string(name, name + wcslen(name)); }
+
+const TextCase& TextOf(std::wstring_view name) {
+  for (const TextCase& text : kTexts) {
+    if (text.name == name) return text;
+  }
+  throw std::invalid_argument("no text case for " + NameOf(std::wstring(name).c_str()));
+}
 
 // The control's rectangle in its container's client area.
 RECT PlaceInContainer(HWND control) {
@@ -77,9 +122,10 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     if (e.width) EXPECT_EQ(place.right - place.left, Pixels(e.width));
     if (e.height) EXPECT_EQ(place.bottom - place.top, Pixels(e.height));
     if (!e.width) {
-      // Fitted to one line of its caption: as tall as one line, and no wider than the window.
-      EXPECT_GT(place.bottom - place.top, 8);
-      EXPECT_LT(place.bottom - place.top, 40);
+      // Fitted to one line of its caption in its font, and no wider than the window.
+      const SIZE fitted = ui::textExtent(e.caption, FontOf(TextOf(e.name).font), DT_SINGLELINE);
+      EXPECT_EQ(place.right - place.left, fitted.cx);
+      EXPECT_EQ(place.bottom - place.top, fitted.cy);
       EXPECT_LE(place.right, Pixels(6375));
     }
     // Listed earlier, lying higher: each control of the window lies below the one before.
@@ -93,6 +139,37 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     }
   }
   EXPECT_EQ(GetParent(Control(L"Drive1")), Control(L"Frame1")) << "the drive picker sits inside the frame";
+}
+
+// A label by all its pixels, as the About window's are; any other control by the shape
+// of its text.
+void ExpectDrawnInItsFont(HWND control, const TextCase& expected) {
+  const LOGFONTW font = FontOf(expected.font);
+  if (ui::className(control) != L"Static") {
+    ExpectTextShapedBy(control, font);
+    return;
+  }
+  const RECT box = ui::screenRect(control);
+  const std::uint32_t colour = expected.colour.value_or(ui::systemColour(COLOR_WINDOWTEXT));
+  const ui::Image drawn = ui::drawText(ui::shownText(control), {box.right - box.left, box.bottom - box.top},
+                                       {font, colour, kWhite, expected.format});
+  EXPECT_TRUE(ui::captureScreen(box).pixels == drawn.pixels) << "the text is not drawn in its font";
+}
+
+TEST_F(MainWindowTest, EveryTextIsDrawnInItsFont) {
+  Start();
+  HWND picker = Control(L"Drive1");
+  ui::waitFor("the focus on the drive picker", [&] { return ui::focusedWindow(main) == picker; });
+  ui::movePointerTo({0, 0});  // no tooltip over the controls
+  for (const TextCase& expected : kTexts) {
+    SCOPED_TRACE(NameOf(expected.name));
+    // The drive picker shows its text highlighted while it has the focus.
+    if (expected.name != std::wstring_view(L"Drive1")) ExpectDrawnInItsFont(Control(expected.name), expected);
+  }
+  SCOPED_TRACE("Drive1");
+  ui::pressKey(main, VK_TAB);
+  ui::waitFor("the focus to leave the drive picker", [&] { return ui::focusedWindow(main) != picker; });
+  ExpectDrawnInItsFont(picker, TextOf(L"Drive1"));
 }
 
 TEST_F(MainWindowTest, TheDriveLetterLabelIsNeverSeen) {
