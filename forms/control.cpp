@@ -1,7 +1,5 @@
 #include "forms/control.h"
 
-#include <commctrl.h>
-
 #include <cwctype>
 
 #include "forms/drive_list.h"
@@ -14,7 +12,6 @@ namespace {
 
 constexpr wchar_t kControlProperty[] = L"FormsControl";
 constexpr wchar_t kImageClass[] = L"FormsImage";
-constexpr UINT_PTR kFrameSubclassId = 1;
 
 struct WindowKind {
   const wchar_t* className;
@@ -44,31 +41,8 @@ WindowKind KindOf(const ControlDescription& description) {
   return {L"Static", 0, 0};
 }
 
-// A frame's controls are its children, so it passes their notifications on to the window.
-LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT:
-      return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
-    case WM_ERASEBKGND:
-      // The window clips its children, so the frame paints its own ground.
-      if (const Control* control = ControlFromHandle(frame)) {
-        RECT client;
-        GetClientRect(frame, &client);
-        FillRect(reinterpret_cast<HDC>(wparam), &client, control->PrepareColors(reinterpret_cast<HDC>(wparam)));
-        return 1;
-      }
-      return DefSubclassProc(frame, message, wparam, lparam);
-    default:
-      return DefSubclassProc(frame, message, wparam, lparam);
-  }
-}
-
-LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+// Only calls that cannot raise: nothing may unwind into the system's frames.
+LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -92,6 +66,32 @@ HFONT CreateDescribedFont(const Font& font, int dpi) {
 }
 
 }  // namespace
+
+// A frame's controls are its children, so it passes their notifications on to the window.
+// Subclassed through user32 alone: the common controls may be missing. Only calls that
+// cannot raise: nothing may unwind into the system's frames.
+LRESULT CALLBACK Control::FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  const Control* control = ControlFromHandle(frame);
+  if (!control) return DefWindowProcW(frame, message, wparam, lparam);
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+      return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
+    case WM_ERASEBKGND: {
+      // The window clips its children, so the frame paints its own ground.
+      RECT client;
+      GetClientRect(frame, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, control->PrepareColors(reinterpret_cast<HDC>(wparam)));
+      return 1;
+    }
+    default:
+      return CallWindowProcW(control->classProc_, frame, message, wparam, lparam);
+  }
+}
 
 Control* ControlFromHandle(HWND handle) {
   return handle ? static_cast<Control*>(GetPropW(handle, kControlProperty)) : nullptr;
@@ -120,7 +120,11 @@ Control::Control(const ControlDescription& description, const ControlContext& co
   if (description.font) font_.Reset(CreateDescribedFont(*description.font, context.dpi));
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_.Get() : context.defaultFont), FALSE);
   if (description.backColor) backBrush_.Reset(CreateSolidBrush(*description.backColor));
-  if (description.type == ControlClass::Frame) SetWindowSubclass(handle_, FrameProc, kFrameSubclassId, 0);
+  if (description.type == ControlClass::Frame) {
+    classProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::FrameProc)));
+    if (!classProc_) RaiseLastError(L"SetWindowLongPtr");
+  }
   if (description.autoSize) FitToCaption();
   if (description.type == ControlClass::DriveListBox) FillDriveList(handle_);
 
@@ -141,7 +145,7 @@ Control::Control(const ControlDescription& description, const ControlContext& co
 }
 
 Control::~Control() {
-  if (description_.type == ControlClass::Frame) RemoveWindowSubclass(handle_, FrameProc, kFrameSubclassId);
+  if (classProc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
   RemovePropW(handle_, kControlProperty);
 }
 

@@ -50,6 +50,7 @@ class Control {
   void PaintPicture(HDC dc) const;
 
  private:
+  static LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
   void FitToCaption();
 
   const ControlDescription& description_;
@@ -60,6 +61,7 @@ class Control {
   OwnedIcon icon_;
   OwnedBitmap bitmap_;
   HCURSOR mouseIcon_ = nullptr;
+  WNDPROC classProc_ = nullptr;  // a frame's own window procedure, under its subclass
 };
 
 // The control whose child window this is, or null.
