@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "forms/declare.h"
 #include "forms/drive_list.h"
 #include "forms/geometry.h"
 #include "forms/message_loop.h"
@@ -116,7 +117,9 @@ void Form::CreateControls() {
 void Form::AddToolTips() {
   const bool any = std::any_of(controls_.begin(), controls_.end(),
                                [](const auto& c) { return !c->Description().toolTipText.empty(); });
-  if (!any) return;
+  // The tooltip class is the common controls'; without them the window opens without
+  // tooltips, and without a word.
+  if (!any || !SystemLibrary(L"comctl32.dll")) return;
   toolTips_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
@@ -255,7 +258,11 @@ Form* Form::FromWindow(HWND window) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  return AtSystemBoundary<LRESULT>(0, [&] { return ProcessMessage(window, message, wparam, lparam); });
+}
+
+LRESULT Form::ProcessMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     form->handle_ = window;
@@ -354,24 +361,41 @@ void Form::OnCommand(HWND window, WORD notification) {
       break;
     case ControlClass::DriveListBox:
       if (notification == CBN_SELCHANGE) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
-      if (notification == CBN_DROPDOWN && RefreshDriveList(window)) {
-        RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
-      }
+      if (notification == CBN_DROPDOWN) RefreshDriveLists();
       break;
     default:
       break;
   }
 }
 
+// A drive that goes while a handler waits on a box, a modal window or a started program
+// must not move the selection under it: the handler goes on with the drive it was given.
 void Form::OnDeviceChange() {
-  std::vector<std::wstring_view> changed;
-  for (const auto& control : controls_) {
-    if (control->Type() == ControlClass::DriveListBox && RefreshDriveList(control->Handle())) {
-      changed.push_back(control->Name());
+  driveListsOutdated_ = true;
+  WhenNoHandlerRuns(&Form::RefreshOutdatedDriveLists);
+}
+
+void Form::RefreshOutdatedDriveLists() noexcept {
+  RunEventHandler([] {
+    for (HWND window : ThreadWindows()) {
+      Form* form = FromWindow(window);
+      if (form && form->handle_ == window && form->driveListsOutdated_) form->RefreshDriveLists();
     }
-  }
+  });
+}
+
+void Form::RefreshDriveLists() {
+  driveListsOutdated_ = false;
+  std::vector<std::wstring_view> moved;
+  RunEventHandler([&] {
+    for (const auto& control : controls_) {
+      if (control->Type() == ControlClass::DriveListBox && RefreshDriveList(control->Handle())) {
+        moved.push_back(control->Name());
+      }
+    }
+  });
   // Raised after the loop: a handler may unload the window and its controls.
-  for (std::wstring_view name : changed) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
+  for (std::wstring_view name : moved) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
 }
 
 }  // namespace forms

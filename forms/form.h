@@ -76,7 +76,8 @@ class Form {
   virtual void RaiseControlEvent(std::wstring_view control, Event event);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+  static LRESULT ProcessMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   // Raises QueryUnload; true when the handler asked to keep the window.
   bool QueryUnloadCancels(UnloadMode mode);
@@ -85,6 +86,9 @@ class Form {
   void OnActivate(bool active);
   void OnCommand(HWND control, WORD notification);
   void OnDeviceChange();
+  // Reads the drive pickers afresh and raises Change for each whose selection moved.
+  void RefreshDriveLists();
+  static void RefreshOutdatedDriveLists() noexcept;
   void Destroy();
   void FocusFirst();
   std::vector<Control*> FocusOrder() const;
@@ -100,6 +104,7 @@ class Form {
   OwnedWindow toolTips_;
   HWND lastFocus_ = nullptr;
   std::vector<HWND> disabledByModal_;
+  bool driveListsOutdated_ = false;
 };
 
 template <class Owner>

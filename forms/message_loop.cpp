@@ -1,5 +1,6 @@
 #include "forms/message_loop.h"
 
+#include "forms/error_handling.h"
 #include "forms/form.h"
 
 namespace forms {
@@ -14,9 +15,11 @@ wchar_t LetterOrDigit(WPARAM key) {
   return letter || digit ? static_cast<wchar_t>(key) : 0;
 }
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) noexcept {
+  return AtSystemBoundary<BOOL>(FALSE, [&] {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+  });
 }
 
 }  // namespace
