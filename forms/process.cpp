@@ -35,15 +35,17 @@ bool IsInput(const MSG& message) {
 
 bool IsBusy() { return busy; }
 
-StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style) {
+StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style,
+                            std::wstring_view currentDirectory) {
   STARTUPINFOW startup{sizeof(startup)};
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = ShowCommand(style);
   const std::wstring applicationPath(application);
+  const std::wstring directory(currentDirectory);
   std::wstring line(commandLine);  // CreateProcessW may write into its command line
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(applicationPath.empty() ? nullptr : applicationPath.c_str(), line.data(), nullptr, nullptr,
-                      FALSE, 0, nullptr, nullptr, &startup, &started)) {
+                      FALSE, 0, nullptr, directory.empty() ? nullptr : directory.c_str(), &startup, &started)) {
     throw RuntimeError(kFileNotFound);
   }
   CloseHandle(started.hThread);

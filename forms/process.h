@@ -28,9 +28,11 @@ struct StartedProgram {
 };
 
 // Starts `commandLine`. With an empty `application` the system finds the program that the
-// line names first; otherwise `application` is the program's full path. Raises
+// line names first; otherwise `application` is the program's full path. The program starts
+// in `currentDirectory`, or in this program's current folder when that is empty. Raises
 // "File not found" when nothing can be started.
-StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style);
+StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style,
+                            std::wstring_view currentDirectory = {});
 
 // Starts the command line and returns its task id at once.
 long Shell(std::wstring_view commandLine, WindowStyle style);

@@ -2,11 +2,12 @@
 // cmd /c rd /s /q <\\.\ or \\?\ path> and records how it was started.
 //
 // Log: when CMD_STANDIN_LOG holds a Windows path, each start appends one line to that file,
-// UTF-8, ended by LF, before anything else is done. Three fields, split by TAB:
+// UTF-8, ended by LF, before anything else is done. Four fields, split by TAB:
 //   show=<n>      STARTUPINFO.wShowWindow when STARTF_USESHOWWINDOW is set, else show=none
 //   exe=<path>    this program's own path, telling which cmd ran
+//   cwd=<path>    the current folder it was started in
 //   <command>     the command line exactly as received (last: only it may hold a TAB)
-// e.g.  show=2<TAB>exe=C:\windows\system32\cmd.exe<TAB>cmd /c rd /s /q \\.\q:\autorun.inf
+// e.g.  show=2<TAB>exe=C:\windows\system32\cmd.exe<TAB>cwd=C:\windows\system32<TAB>cmd /c rd /s /q \\.\q:\autorun.inf
 //
 // Exit codes:
 //   0  the folder is gone
@@ -59,7 +60,8 @@ int main() {
   try {
     standin::AppendLineToLogNamedBy(
         L"CMD_STANDIN_LOG",
-        ShowState() + L"\texe=" + standin::ThisProgramPath() + L"\t" + commandLine);
+        ShowState() + L"\texe=" + standin::ThisProgramPath() + L"\tcwd=" + standin::CurrentFolder() + L"\t" +
+            commandLine);
   } catch (const standin::Win32Error& error) {
     Report(error.Describe());
     return kNoLog;

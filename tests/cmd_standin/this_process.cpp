@@ -19,6 +19,14 @@ std::wstring ThisProgramPath() {
   }
 }
 
+std::wstring CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
+  if (size == 0) ThrowLastError(L"GetCurrentDirectoryW");
+  std::wstring folder(size, L'\0');
+  folder.resize(GetCurrentDirectoryW(size, folder.data()));
+  return folder;
+}
+
 std::optional<std::wstring> EnvironmentValue(const wchar_t* name) {
   const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) return std::nullopt;

@@ -9,6 +9,9 @@ namespace standin {
 // The full path of the running program's file.
 std::wstring ThisProgramPath();
 
+// The current folder of the running program, as the system gives it (e.g. C:\windows\system32).
+std::wstring CurrentFolder();
+
 // The value of an environment variable of this process; nothing when it is not set.
 std::optional<std::wstring> EnvironmentValue(const wchar_t* name);
 

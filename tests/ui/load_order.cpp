@@ -1,4 +1,4 @@
-#include "interpreter_choice.h"
+#include "load_order.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,15 +7,31 @@ namespace {
 
 // Wine reads this when it starts a process: it is what decides, not WINEDLLOVERRIDES in
 // the environment handed to the child (measured: that never reaches the loader).
-void SetCmdLoadOrder(const wchar_t* order) {
-  const DWORD bytes = static_cast<DWORD>((wcslen(order) + 1) * sizeof(wchar_t));
+constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
+
+std::optional<std::wstring> ReadOrder(const std::wstring& module) {
+  wchar_t value[64] = {};
+  DWORD bytes = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, kOverrides, module.c_str(), RRF_RT_REG_SZ, nullptr, value, &bytes) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+void WriteOrder(const std::wstring& module, const std::optional<std::wstring>& order) {
   const LSTATUS status =
-      RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", L"cmd.exe", REG_SZ, order, bytes);
-  EXPECT_EQ(status, ERROR_SUCCESS) << "the load order of cmd.exe was not set";
+      order ? RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, module.c_str(), REG_SZ, order->c_str(),
+                              static_cast<DWORD>((order->size() + 1) * sizeof(wchar_t)))
+            : RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, module.c_str());
+  EXPECT_EQ(status, ERROR_SUCCESS) << "the load order was not changed";
 }
 
 }  // namespace
 
-BuiltInInterpreter::BuiltInInterpreter() { SetCmdLoadOrder(L"builtin"); }
+LoadOrder::LoadOrder(std::wstring module, std::wstring_view order)
+    : module_(std::move(module)), previous_(ReadOrder(module_)) {
+  WriteOrder(module_, std::wstring(order));
+}
 
-BuiltInInterpreter::~BuiltInInterpreter() { SetCmdLoadOrder(L"native"); }
+LoadOrder::~LoadOrder() { WriteOrder(module_, previous_); }

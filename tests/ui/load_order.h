@@ -1,11 +1,19 @@
-// Which cmd.exe the test session runs: the stand-in that the session put in system32
-// (the default), or Wine's built-in one for as long as this object lives.
+// Wine's load order for one DLL or exe of the test session, changed for as long as this
+// object lives: e.g. L"cmd.exe" and L"builtin" runs Wine's own interpreter instead of the
+// session's stand-in, L"comctl32" and L"" makes the common controls unavailable.
 #pragma once
 
-class BuiltInInterpreter {
+#include <optional>
+#include <string>
+
+class LoadOrder {
  public:
-  BuiltInInterpreter();
-  ~BuiltInInterpreter();
-  BuiltInInterpreter(const BuiltInInterpreter&) = delete;
-  BuiltInInterpreter& operator=(const BuiltInInterpreter&) = delete;
+  LoadOrder(std::wstring module, std::wstring_view order);
+  ~LoadOrder();
+  LoadOrder(const LoadOrder&) = delete;
+  LoadOrder& operator=(const LoadOrder&) = delete;
+
+ private:
+  std::wstring module_;
+  std::optional<std::wstring> previous_;
 };

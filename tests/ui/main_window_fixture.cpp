@@ -75,7 +75,7 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::Start(const StartOptions& options) {
   ui::ProgramStart start{ui::programPath(), L"", options.currentDirectory,
                          {{L"CMD_STANDIN_LOG", interpreterLog_}, {L"URL_RECORDER_LOG", addressLog_}}};
-  if (!options.standInInterpreter) builtInInterpreter_.emplace();
+  if (!options.standInInterpreter) builtInInterpreter_.emplace(L"cmd.exe", L"builtin");
   start.environment.insert(start.environment.end(), options.environment.begin(), options.environment.end());
   program.emplace(start);
   main = program->waitForWindow(L"Kelvorn Drast 2.1");
@@ -96,11 +96,21 @@ HWND MainWindowTest::AboutControl(HWND about, std::wstring_view name, int index)
 std::vector<MainWindowTest::Started> MainWindowTest::InterpreterStarts() const {
   std::vector<Started> starts;
   for (const std::wstring& line : LinesOf(interpreterLog_)) {
-    // show=2<TAB>exe=...<TAB>command line
-    const size_t first = line.find(L'\t');
-    const size_t last = line.rfind(L'\t');
-    const std::wstring exe = line.substr(first + 1, last - first - 1);
-    starts.push_back({line.substr(0, first), exe.substr(exe.find(L'=') + 1), line.substr(last + 1)});
+    // show=2<TAB>exe=...<TAB>cwd=...<TAB>command line, which alone may hold a TAB
+    std::vector<std::wstring> fields;
+    size_t from = 0;
+    for (int i = 0; i < 3; ++i) {
+      const size_t tab = line.find(L'\t', from);
+      if (tab == std::wstring::npos) break;
+      fields.push_back(line.substr(from, tab - from));
+      from = tab + 1;
+    }
+    if (fields.size() != 3) {
+      ADD_FAILURE() << "a log line of the stand-in interpreter has too few fields";
+      continue;
+    }
+    const auto value = [](const std::wstring& field) { return field.substr(field.find(L'=') + 1); };
+    starts.push_back({fields[0], value(fields[1]), value(fields[2]), line.substr(from)});
   }
   return starts;
 }
