@@ -11,34 +11,15 @@ namespace forms {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"FormsControl";
-constexpr wchar_t kImageClass[] = L"FormsImage";
 
-struct WindowKind {
-  const wchar_t* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-WindowKind KindOf(const ControlDescription& description) {
-  switch (description.type) {
-    case ControlClass::Label: {
-      const DWORD align = description.alignment == Alignment::Center  ? SS_CENTER
-                          : description.alignment == Alignment::Right ? SS_RIGHT
-                                                                      : SS_LEFT;
-      // SS_NOTIFY: a label takes clicks like any control.
-      return {L"Static", align | SS_NOTIFY, 0};
-    }
-    case ControlClass::CommandButton:
-      return {L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlClass::Frame:
-      // The frame is its controls' parent; the dialog keys reach inside it.
-      return {L"Button", BS_GROUPBOX, WS_EX_CONTROLPARENT};
-    case ControlClass::Image:
-      return {kImageClass, 0, 0};
-    case ControlClass::DriveListBox:
-      return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+DWORD WindowStyle(const ControlDescription& description) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | KindOf(description.type).style | (description.visible ? WS_VISIBLE : 0);
+  if (description.type == ControlClass::Label) {
+    style |= description.alignment == Alignment::Center  ? SS_CENTER
+             : description.alignment == Alignment::Right ? SS_RIGHT
+                                                         : SS_LEFT;
   }
-  return {L"Static", 0, 0};
+  return style;
 }
 
 // Only calls that cannot raise: nothing may unwind into the system's frames.
@@ -102,14 +83,13 @@ Control::Control(const ControlDescription& description, const ControlContext& co
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (description.type == ControlClass::Image) RegisterWindowClass(kImageClass, ImageProc);
 
-  const WindowKind kind = KindOf(description);
+  const ControlKind kind = KindOf(description.type);
   const RECT box = PixelRect(description.box, context.dpi);
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (description.visible ? WS_VISIBLE : 0);
   // A drop-down list's window height is that of its open list; the closed box sizes to the font.
   const int height = description.type == ControlClass::DriveListBox ? (box.bottom - box.top) * 8
                                                                      : box.bottom - box.top;
   const std::wstring caption(description.caption);
-  handle_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), style, box.left, box.top,
+  handle_ = CreateWindowExW(kind.exStyle, kind.windowClass, caption.c_str(), WindowStyle(description), box.left, box.top,
                             box.right - box.left, height, context.parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(context.id)), instance, nullptr);
   if (!handle_) RaiseLastError(L"CreateWindowEx");
@@ -126,7 +106,7 @@ Control::Control(const ControlDescription& description, const ControlContext& co
     if (!classProc_) RaiseLastError(L"SetWindowLongPtr");
   }
   if (description.autoSize) FitToCaption();
-  if (description.type == ControlClass::DriveListBox) FillDriveList(handle_);
+  if (kind.showsDrives) FillDriveList(handle_);
 
   if (description.picture.kind == PictureKind::Icon) {
     const int size = GetSystemMetrics(SM_CXICON);
@@ -150,8 +130,20 @@ Control::~Control() {
 }
 
 bool Control::CanTakeFocus() const {
-  const bool focusable = Type() == ControlClass::CommandButton || Type() == ControlClass::DriveListBox;
-  return focusable && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+  return KindOf(Type()).takesFocus && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+}
+
+std::optional<Event> Control::EventFor(WORD notification) const {
+  for (const Notification& raised : KindOf(Type()).raises) {
+    if (raised.code == notification) return raised.event;
+  }
+  return std::nullopt;
+}
+
+bool Control::ReadAfresh() { return KindOf(Type()).showsDrives && RefreshDriveList(handle_); }
+
+bool Control::ReadsAfreshOn(WORD notification) const {
+  return KindOf(Type()).showsDrives && notification == CBN_DROPDOWN;
 }
 
 wchar_t Control::AccessKey() const {
@@ -188,12 +180,12 @@ std::wstring Control::Drive() const {
 
 void Control::FitToCaption() {
   const std::wstring caption = Caption();
-  HDC dc = GetDC(handle_);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
   RECT text{};
-  DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, previous);
-  ReleaseDC(handle_, dc);
+  {
+    const WindowDC dc(handle_);
+    const SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
+    DrawTextW(dc.Get(), caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+  }
   SetWindowPos(handle_, nullptr, 0, 0, text.right, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -219,14 +211,12 @@ void Control::PaintPicture(HDC dc) const {
   } else if (bitmap_) {
     BITMAP info{};
     GetObjectW(bitmap_.Get(), sizeof(info), &info);
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, bitmap_.Get());
+    const OwnedMemoryDC source(CreateCompatibleDC(dc));
+    const SelectedObject picture(source.Get(), bitmap_.Get());
     const int width = description_.stretch ? box.right : info.bmWidth;
     const int height = description_.stretch ? box.bottom : info.bmHeight;
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    StretchBlt(dc, 0, 0, width, height, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   }
 }
 

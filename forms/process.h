@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "forms/gdi_handles.h"
+#include "forms/owned.h"
 
 namespace forms {
 
@@ -19,11 +19,8 @@ enum WindowStyle : int {
   kMinimizedNoFocus = 6,
 };
 
-inline BOOL WINAPI CloseProcessHandle(HANDLE handle) { return CloseHandle(handle); }
-using OwnedProcess = Owned<HANDLE, CloseProcessHandle>;
-
 struct StartedProgram {
-  OwnedProcess process;
+  OwnedHandle process;
   DWORD id = 0;
 };
 

@@ -4,7 +4,7 @@
 
 #include "forms/error_handling.h"
 #include "forms/form.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 
 namespace forms {
 namespace {
