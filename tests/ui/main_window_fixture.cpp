@@ -45,14 +45,6 @@ void EmptyDrive(wchar_t letter) {
   FindClose(search);
 }
 
-int IdOf(const forms::FormDescription& description, std::wstring_view name, int index) {
-  for (size_t i = 0; i < description.controls.size(); ++i) {
-    if (description.controls[i].name == name && description.controls[i].index == index) return static_cast<int>(i) + 1;
-  }
-  ADD_FAILURE() << "no control of that name";
-  return 0;
-}
-
 }  // namespace
 
 std::wstring OnScratchDrive(std::wstring_view relative) {
@@ -82,13 +74,13 @@ void MainWindowTest::Start(const StartOptions& options) {
 }
 
 HWND MainWindowTest::Control(std::wstring_view name) const {
-  HWND control = ui::findControl(main, IdOf(frmAutoDescription, name, -1));
+  HWND control = ui::findControl(main, forms::ControlId(frmAutoDescription, name));
   EXPECT_NE(control, nullptr) << "no such control on the main window";
   return control;
 }
 
 HWND MainWindowTest::AboutControl(HWND about, std::wstring_view name, int index) {
-  HWND control = ui::findControl(about, IdOf(Form1Description, name, index));
+  HWND control = ui::findControl(about, forms::ControlId(Form1Description, name, index));
   EXPECT_NE(control, nullptr) << "no such control on the About window";
   return control;
 }
