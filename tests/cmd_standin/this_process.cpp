@@ -19,6 +19,14 @@ std::wstring ThisProgramPath() {
   }
 }
 
+std::wstring CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
+  if (size == 0) ThrowLastError(L"GetCurrentDirectoryW");
+  std::wstring folder(size, L'\0');
+  folder.resize(GetCurrentDirectoryW(size, folder.data()));
+  return folder;
+}
+
 std::optional<std::wstring> EnvironmentValue(const wchar_t* name) {
   const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) return std::nullopt;
@@ -33,17 +41,6 @@ std::wstring ShowStateField() {
   GetStartupInfoW(&startup);
   if (!(startup.dwFlags & STARTF_USESHOWWINDOW)) return L"show=none";
   return L"show=" + std::to_wstring(startup.wShowWindow);
-}
-
-std::wstring CurrentFolder() {
-  const DWORD size = GetCurrentDirectoryW(0, nullptr);
-  if (size == 0) ThrowLastError(L"GetCurrentDirectoryW");
-  std::wstring folder(size, L'\0');
-  // Nothing else in this process changes its folder between the two calls.
-  const DWORD length = GetCurrentDirectoryW(size, folder.data());
-  if (length == 0) ThrowLastError(L"GetCurrentDirectoryW");
-  folder.resize(length);
-  return folder;
 }
 
 }  // namespace standin

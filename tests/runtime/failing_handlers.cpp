@@ -37,7 +37,7 @@ class frmFailing : public forms::FormWithHandlers<frmFailing> {
   frmFailing();
 
  private:
-  static const forms::EventHandler<frmFailing> kHandlers[];
+  struct Handlers;  // the table of control events, below
 
   void Command1_Click() { throw forms::RuntimeError(forms::kFileNotFound); }
   void Command2_Click() { throw std::bad_alloc(); }
@@ -48,14 +48,18 @@ class frmFailing : public forms::FormWithHandlers<frmFailing> {
   }
 };
 
-const forms::EventHandler<frmFailing> frmFailing::kHandlers[] = {
-    {L"Command1", forms::Event::Click, &frmFailing::Command1_Click},
-    {L"Command2", forms::Event::Click, &frmFailing::Command2_Click},
-    {L"Command3", forms::Event::Click, &frmFailing::Command3_Click},
-    {L"Command4", forms::Event::Click, &frmFailing::Command4_Click},
+struct frmFailing::Handlers {
+  static constexpr forms::EventHandler<frmFailing> kTable[] = {
+      {L"Command1", forms::Event::Click, &frmFailing::Command1_Click},
+      {L"Command2", forms::Event::Click, &frmFailing::Command2_Click},
+      {L"Command3", forms::Event::Click, &frmFailing::Command3_Click},
+      {L"Command4", forms::Event::Click, &frmFailing::Command4_Click},
+  };
+  static_assert(forms::HandlersMatch<frmFailing>(kDescription, kTable),
+                "every handler names a control of the window and an event that it raises");
 };
 
-frmFailing::frmFailing() : FormWithHandlers(kDescription, kHandlers) {}
+frmFailing::frmFailing() : FormWithHandlers(kDescription, Handlers::kTable) {}
 
 }  // namespace
 

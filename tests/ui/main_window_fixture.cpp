@@ -47,28 +47,26 @@ void EmptyDrive(wchar_t letter) {
   FindClose(search);
 }
 
-// A line of a stand-in's log: show=<n>, then <key>=<value>, then a last field that may
-// hold anything.
-struct LogRecord {
-  std::wstring showState;
-  std::wstring value;
-  std::wstring last;
-};
-
-LogRecord RecordOf(const std::wstring& line) {
-  const size_t first = line.find(L'\t');
-  const size_t second = line.find(L'\t', first + 1);
-  const std::wstring middle = line.substr(first + 1, second - first - 1);
-  return {line.substr(0, first), middle.substr(middle.find(L'=') + 1), line.substr(second + 1)};
-}
-
-int IdOf(const forms::FormDescription& description, std::wstring_view name, int index) {
-  for (size_t i = 0; i < description.controls.size(); ++i) {
-    if (description.controls[i].name == name && description.controls[i].index == index) return static_cast<int>(i) + 1;
+// The fields of a stand-in's log line: `count` of them split by TAB, the last holding
+// the rest of the line (it alone may hold a TAB). Empty, and a failure, with too few.
+std::vector<std::wstring> FieldsOf(const std::wstring& line, size_t count) {
+  std::vector<std::wstring> fields;
+  size_t from = 0;
+  while (fields.size() + 1 < count) {
+    const size_t tab = line.find(L'\t', from);
+    if (tab == std::wstring::npos) {
+      ADD_FAILURE() << "a log line of a stand-in has too few fields";
+      return {};
+    }
+    fields.push_back(line.substr(from, tab - from));
+    from = tab + 1;
   }
-  ADD_FAILURE() << "no control of that name";
-  return 0;
+  fields.push_back(line.substr(from));
+  return fields;
 }
+
+// "exe=C:\x.exe" gives "C:\x.exe".
+std::wstring ValueOf(const std::wstring& field) { return field.substr(field.find(L'=') + 1); }
 
 }  // namespace
 
@@ -142,20 +140,20 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::Start(const StartOptions& options) {
   ui::ProgramStart start{ui::programPath(), L"", options.currentDirectory,
                          {{L"CMD_STANDIN_LOG", interpreterLog_}, {L"URL_RECORDER_LOG", addressLog_}}};
-  if (!options.standInInterpreter) builtInInterpreter_.emplace();
+  if (!options.standInInterpreter) builtInInterpreter_.emplace(L"cmd.exe", L"builtin");
   start.environment.insert(start.environment.end(), options.environment.begin(), options.environment.end());
   program.emplace(start);
   main = program->waitForWindow(L"Kelvorn Drast 2.1");
 }
 
 HWND MainWindowTest::Control(std::wstring_view name) const {
-  HWND control = ui::findControl(main, IdOf(frmAutoDescription, name, -1));
+  HWND control = ui::findControl(main, forms::ControlId(frmAutoDescription, name));
   EXPECT_NE(control, nullptr) << "no such control on the main window";
   return control;
 }
 
 HWND MainWindowTest::AboutControl(HWND about, std::wstring_view name, int index) {
-  HWND control = ui::findControl(about, IdOf(Form1Description, name, index));
+  HWND control = ui::findControl(about, forms::ControlId(Form1Description, name, index));
   EXPECT_NE(control, nullptr) << "no such control on the About window";
   return control;
 }
@@ -163,9 +161,10 @@ HWND MainWindowTest::AboutControl(HWND about, std::wstring_view name, int index)
 std::vector<MainWindowTest::Started> MainWindowTest::InterpreterStarts() const {
   std::vector<Started> starts;
   for (const std::wstring& line : LinesOf(interpreterLog_)) {
-    // show=2<TAB>exe=...<TAB>command line
-    LogRecord record = RecordOf(line);
-    starts.push_back({std::move(record.showState), std::move(record.value), std::move(record.last)});
+    // show=2<TAB>exe=...<TAB>cwd=...<TAB>command line
+    const std::vector<std::wstring> fields = FieldsOf(line, 4);
+    if (fields.empty()) continue;
+    starts.push_back({fields[0], ValueOf(fields[1]), ValueOf(fields[2]), fields[3]});
   }
   return starts;
 }
@@ -174,8 +173,9 @@ std::vector<MainWindowTest::Opened> MainWindowTest::Openings() const {
   std::vector<Opened> openings;
   for (const std::wstring& line : LinesOf(addressLog_)) {
     // show=1<TAB>dir=...<TAB>address
-    LogRecord record = RecordOf(line);
-    openings.push_back({std::move(record.showState), std::move(record.value), std::move(record.last)});
+    const std::vector<std::wstring> fields = FieldsOf(line, 3);
+    if (fields.empty()) continue;
+    openings.push_back({fields[0], ValueOf(fields[1]), fields[2]});
   }
   return openings;
 }

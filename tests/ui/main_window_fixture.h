@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "interpreter_choice.h"
+#include "load_order.h"
 #include "ui_driver/cursor_image.h"
 #include "ui_driver/message_box.h"
 #include "ui_driver/program.h"
@@ -54,10 +54,12 @@ class MainWindowTest : public ::testing::Test {
   // A control of the About window by its name and control-array index.
   static HWND AboutControl(HWND about, std::wstring_view name, int index = -1);
 
-  // The command lines that the stand-in interpreter was started with, and their show states.
+  // The command lines that the stand-in interpreter was started with, their show states and
+  // current folders.
   struct Started {
     std::wstring showState;
     std::wstring exe;
+    std::wstring currentFolder;
     std::wstring commandLine;
   };
   std::vector<Started> InterpreterStarts() const;
@@ -79,7 +81,7 @@ class MainWindowTest : public ::testing::Test {
   HWND main = nullptr;
 
  private:
-  std::optional<BuiltInInterpreter> builtInInterpreter_;
+  std::optional<LoadOrder> builtInInterpreter_;
   std::wstring interpreterLog_;
   std::wstring addressLog_;
 };

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
 #include <cwchar>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +17,7 @@
 #include "ui_driver/image.h"
 #include "ui_driver/input.h"
 #include "ui_driver/paths.h"
+#include "ui_driver/text.h"
 #include "ui_driver/wait.h"
 #include "ui_driver/window_query.h"
 
@@ -80,6 +84,36 @@ TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   const RECT frame = ui::screenRect(main);
   EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+// The path of the program's module of that name, e.g. comctl32.dll; empty when not loaded.
+std::wstring LoadedModule(DWORD processId, std::wstring_view name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return L"<no module list>";
+  MODULEENTRY32W entry{sizeof entry};
+  std::wstring path;
+  for (BOOL more = Module32FirstW(snapshot, &entry); more && path.empty(); more = Module32NextW(snapshot, &entry)) {
+    if (CompareStringOrdinal(entry.szModule, -1, name.data(), static_cast<int>(name.size()), TRUE) == CSTR_EQUAL) {
+      path = entry.szExePath;
+    }
+  }
+  CloseHandle(snapshot);
+  return path;
+}
+
+TEST_F(MainWindowTest, TheControlsComeFromTheCommonControlsThatTheManifestAsksFor) {
+  Start();
+  // Bound at run time from the system directory, the library is still the side-by-side
+  // version 6.0 that the manifest names, not the system folder's older one.
+  std::wstring path = LoadedModule(program->processId(), L"comctl32.dll");
+  CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+  EXPECT_NE(path.find(L"\\winsxs\\"), std::wstring::npos) << ui::toUtf8(path);
+  EXPECT_NE(path.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos) << ui::toUtf8(path);
+  bool toolTips = false;
+  for (HWND window : ui::topLevelWindows(program->processId())) {
+    toolTips = toolTips || ui::className(window) == L"tooltips_class32";
+  }
+  EXPECT_TRUE(toolTips) << "the buttons' tooltips";
 }
 
 TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
