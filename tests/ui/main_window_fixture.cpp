@@ -68,18 +68,9 @@ std::vector<std::wstring> FieldsOf(const std::wstring& line, size_t count) {
 // "exe=C:\x.exe" gives "C:\x.exe".
 std::wstring ValueOf(const std::wstring& field) { return field.substr(field.find(L'=') + 1); }
 
-}  // namespace
-
-LOGFONTW FontOf(const std::optional<BoldFont>& font) {
-  constexpr int kDpi = 96;
-  return font ? ui::describedFont(L"MS Sans Serif", font->points, true, kDpi) : ui::defaultWindowFont();
-}
-
-namespace {
-
 // Where a control shows its text, in which colours and how laid out: inside a button's
-// border and focus rectangle; in the strip at a frame's top; in a drop-down list's field, left of its button.
-// Only the text there has exactly the text's colour.
+// border and focus rectangle; in the strip at a frame's top; in a drop-down list's field,
+// left of its button. Only the text there has exactly the text's colour.
 struct TextArea {
   RECT onScreen;
   std::uint32_t colour;
@@ -107,6 +98,11 @@ TextArea AreaOfText(HWND control, const LOGFONTW& font, const std::wstring& text
 }
 
 }  // namespace
+
+LOGFONTW FontOf(const std::optional<BoldFont>& font) {
+  constexpr int kDpi = 96;
+  return font ? ui::describedFont(L"MS Sans Serif", font->points, true, kDpi) : ui::defaultWindowFont();
+}
 
 void ExpectTextShapedBy(HWND control, const LOGFONTW& font) {
   const std::wstring text = ui::shownText(control);

@@ -5,7 +5,6 @@
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
-#include <cwchar>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -56,13 +55,11 @@ const TextCase kTexts[] = {
     {L"Label4", kBold18, kRed},
 };
 
-std::string NameOf(const wchar_t* name) { return std::string(name, name + wcslen(name)); }
-
 const TextCase& TextOf(std::wstring_view name) {
   for (const TextCase& text : kTexts) {
     if (text.name == name) return text;
   }
-  throw std::invalid_argument("no text case for " + NameOf(std::wstring(name).c_str()));
+  throw std::invalid_argument("no text case for " + ui::toUtf8(name));
 }
 
 // The control's rectangle in its container's client area.
@@ -196,7 +193,7 @@ TEST_F(MainWindowTest, EveryTextIsDrawnInItsFont) {
   ui::waitFor("the focus on the drive picker", [&] { return ui::focusedWindow(main) == picker; });
   ui::movePointerTo({0, 0});  // no tooltip over the controls
   for (const TextCase& expected : kTexts) {
-    SCOPED_TRACE(NameOf(expected.name));
+    SCOPED_TRACE(ui::toUtf8(expected.name));
     // The drive picker shows its text highlighted while it has the focus.
     if (expected.name != std::wstring_view(L"Drive1")) ExpectDrawnInItsFont(Control(expected.name), expected);
   }
