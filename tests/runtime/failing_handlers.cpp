@@ -24,7 +24,7 @@ constexpr forms::ControlDescription kControls[] = {
     {.type = ControlClass::CommandButton, .name = L"Command3", .caption = kOtherExceptionButton,
      .box = {120, 1080, 1455, 375}, .tabIndex = 2},
     {.type = ControlClass::CommandButton, .name = L"Command4", .caption = kCountButton,
-     .box = {120, 1560, 1455, 375}, .tabIndex = 3},
+     .box = {120, 1560, 1455, 375}, .tabIndex = 3, .toolTipText = kCountToolTip},
     {.type = ControlClass::Label, .name = L"Label1", .caption = L"0", .box = {1800, 1620, 975, 255}},
 };
 

@@ -12,7 +12,9 @@ inline constexpr wchar_t kWindowCaption[] = L"Failing handlers";
 inline constexpr wchar_t kRuntimeErrorButton[] = L"&File";
 inline constexpr wchar_t kOutOfMemoryButton[] = L"&Memory";
 inline constexpr wchar_t kOtherExceptionButton[] = L"&Other";
-// Counts its clicks in the caption of the label, which starts as "0".
+// Counts its clicks in the caption of the label, which starts as "0". It has a tooltip,
+// which the runtime gives it only where the common controls can be had.
 inline constexpr wchar_t kCountButton[] = L"&Count";
+inline constexpr wchar_t kCountToolTip[] = L"Counts its clicks";
 
 }  // namespace failing_handlers

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "load_order.h"
 #include "ui_driver/cursor_image.h"
+#include "ui_driver/load_order.h"
 #include "ui_driver/message_box.h"
 #include "ui_driver/program.h"
 
@@ -81,7 +81,7 @@ class MainWindowTest : public ::testing::Test {
   HWND main = nullptr;
 
  private:
-  std::optional<LoadOrder> builtInInterpreter_;
+  std::optional<ui::LoadOrder> builtInInterpreter_;
   std::wstring interpreterLog_;
   std::wstring addressLog_;
 };
