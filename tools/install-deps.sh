@@ -3,7 +3,7 @@
 # wine32 lets the 32-bit build run: it comes from the i386 architecture.
 set -eu
 packages="cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 wine32:i386 xvfb xauth googletest imagemagick python3"
+  wine wine64 wine32:i386 fonts-wine xvfb xauth googletest imagemagick python3"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"

@@ -11,6 +11,7 @@
 #include "tests/cmd_standin/file_tree.h"
 #include "tests/cmd_standin/log_file.h"
 #include "tests/cmd_standin/poll_until.h"
+#include "tests/cmd_standin/this_process.h"
 #include "tests/cmd_standin/win32_error.h"
 
 namespace standin {
@@ -80,7 +81,7 @@ class CmdStandinTest : public testing::Test {
     const DWORD exitCode = RunToExit(standin, commandLine, showWindow);
     const std::wstring show = showWindow ? L"show=" + std::to_wstring(*showWindow) : L"show=none";
     EXPECT_EQ(LogLines(logPath),
-              std::vector<std::wstring>{show + L"\texe=" + standin + L"\t" + commandLine});
+              std::vector<std::wstring>{show + L"\texe=" + standin + L"\tcwd=" + CurrentFolder() + L"\t" + commandLine});
     return exitCode;
   }
 

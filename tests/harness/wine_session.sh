@@ -7,8 +7,10 @@
 #   wine_session.sh stop  <session-dir>
 #
 # start ends any earlier session in <session-dir>, then writes <session-dir>/session.env,
-# which in_wine.sh reads. Drives: q: and r: are empty folders under <session-dir>/drives,
-# m: points at a path that does not exist (a drive with no medium).
+# which in_wine.sh reads. The prefix has Wine's own fonts (tools/wine-fonts.sh).
+# Drives: q: and r: are empty folders under <session-dir>/drives, m: points at a path
+# that does not exist (a drive with no medium), l: is a folder whose volume label is
+# KINGSTON.
 # <session-dir>/fixtures/link_to_folder is a symbolic link to the folder beside it.
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
@@ -22,6 +24,7 @@
 # --url-handler: becomes the http handler that ShellExecute "open" starts (HKLM; Wine
 #   does not read the HKCU one).
 set -eu
+fonts_script=$(cd "$(dirname "$0")/../../tools" && pwd)/wine-fonts.sh
 
 usage() {
   echo "usage: $0 start <session-dir> [--desktop-keeper <exe>] [--cmd-standin <exe>] [--url-handler <exe>]" >&2
@@ -145,9 +148,13 @@ start_xvfb() {
 # Before the prefix is made: Wine's mount manager reads the drive links once, when it
 # starts, and GetLogicalDrives lists only the drives it knows.
 map_drives() {
-  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$prefix/dosdevices" "$prefix/drive_c"
+  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$session_dir/drives/l" "$prefix/dosdevices" \
+    "$prefix/drive_c"
   ln -sfn "$session_dir/drives/q" "$prefix/dosdevices/q:"
   ln -sfn "$session_dir/drives/r" "$prefix/dosdevices/r:"
+  # The mount manager reads a drive's label from this file when it starts, and only then.
+  printf 'KINGSTON' >"$session_dir/drives/l/.windows-label"
+  ln -sfn "$session_dir/drives/l" "$prefix/dosdevices/l:"
   ln -sfn "$session_dir/drives/no-medium" "$prefix/dosdevices/m:"
   # Wine makes drive_c, c: and z: only in a prefix without dosdevices.
   ln -sfn ../drive_c "$prefix/dosdevices/c:"
@@ -232,6 +239,8 @@ start_session() {
   # No menu entries and file associations in the user's home for this throwaway prefix.
   logged env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i ||
     fail "wineboot failed"
+  # Without them every face is a substitute, and pictures of texts compare it with itself.
+  logged sh "$fonts_script" "$prefix" || fail "Wine's fonts were not copied"
   if [ -n "$cmd_standin" ]; then
     case $(exe_machine "$cmd_standin") in
       x86_64) system_folder=system32 ;;

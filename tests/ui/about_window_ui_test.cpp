@@ -29,11 +29,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
 
-// A font that a control sets; none means the window's default, which is not bold.
-struct BoldFont {
-  double points;
-};
-
 struct AboutControlCase {
   const wchar_t* name;
   int index;
@@ -43,9 +38,6 @@ struct AboutControlCase {
   RECT twips;  // left, top, width, height
   std::optional<BoldFont> font;
 };
-
-constexpr BoldFont kBold8{8.25};
-constexpr BoldFont kBold13{13.5};
 
 const AboutControlCase kAboutControls[] = {
     {L"Command1", -1, false, L"Button", L"&Close", {720, 2400, 2055, 375}, kBold8},
@@ -72,45 +64,8 @@ std::string NameOf(const AboutControlCase& control) {
 
 // The label's text as a Static draws it in that font, black on white.
 ui::Image RenderedLabel(const std::wstring& text, SIZE size, const std::optional<BoldFont>& font) {
-  LOGFONTW logFont{};
-  if (font) {
-    logFont.lfHeight = -static_cast<int>(std::lround(font->points * kDpi / 72.0));
-    logFont.lfWeight = FW_BOLD;
-    logFont.lfCharSet = ANSI_CHARSET;
-    wcscpy_s(logFont.lfFaceName, L"MS Sans Serif");
-  } else {
-    NONCLIENTMETRICSW metrics{sizeof(metrics)};
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-      ui::throwLastError("SystemParametersInfoW");
-    }
-    logFont = metrics.lfMessageFont;
-    logFont.lfWeight = FW_NORMAL;
-  }
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  ReleaseDC(nullptr, screen);
-  HFONT handle = CreateFontIndirectW(&logFont);
-  const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  const HGDIOBJ oldFont = SelectObject(dc, handle);
-  RECT box{0, 0, size.cx, size.cy};
-  FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SetBkColor(dc, RGB(255, 255, 255));
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  DrawTextW(dc, text.c_str(), -1, &box, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
-  ui::Image image{size.cx, size.cy, {}};
-  for (int y = 0; y < size.cy; ++y) {
-    for (int x = 0; x < size.cx; ++x) {
-      const COLORREF pixel = GetPixel(dc, x, y);
-      image.pixels.push_back((GetRValue(pixel) << 16) | (GetGValue(pixel) << 8) | GetBValue(pixel));
-    }
-  }
-  SelectObject(dc, oldFont);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(handle);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return image;
+  return ui::drawText(text, size,
+                      {FontOf(font), ui::systemColour(COLOR_WINDOWTEXT), kWhite, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS});
 }
 
 bool HasInk(const ui::Image& image) {
@@ -180,6 +135,10 @@ TEST_F(AboutWindowTest, EveryControlHasItsCaptionPlaceAndFont) {
     EXPECT_EQ(place.top, Pixels(twips.top));
     EXPECT_EQ(place.right - place.left, Pixels(twips.right));
     EXPECT_EQ(place.bottom - place.top, Pixels(twips.bottom));
+    if (ui::className(control) == L"Button") {
+      ExpectTextShapedBy(control, FontOf(expected.font));
+      continue;
+    }
     if (ui::className(control) != L"Static") continue;
     // A label's text is checked by its pixels, drawn here in the font it must have, up to
     // where a control above it (a row's colon) covers it.

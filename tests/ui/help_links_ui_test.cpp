@@ -13,6 +13,7 @@
 
 #include "main_window_fixture.h"
 #include "ui_driver/error.h"
+#include "ui_driver/files.h"
 #include "ui_driver/input.h"
 #include "ui_driver/wait.h"
 #include "ui_driver/window_query.h"
@@ -116,12 +117,18 @@ TEST_P(HelpLinkTest, TheLabelShowsItsAddress) {
 }
 
 TEST_P(HelpLinkTest, EachClickOpensTheAddressOnce) {
+  // A browser told to start in the folder "0" would start in this one.
+  ui::createFolder(OnScratchDrive(L"0"));
   Start();
   ClickLinkAndWaitForHandler(1);
   EXPECT_EQ(OpenedAddresses(), std::vector<std::wstring>{GetParam().address});
   ClickLinkAndWaitForHandler(2);
   EXPECT_EQ(OpenedAddresses(), (std::vector<std::wstring>{GetParam().address, GetParam().address}));
   EXPECT_TRUE(NoBox());
+  for (const Opened& opened : Openings()) {
+    EXPECT_EQ(opened.showState, L"show=1") << "the browser is not shown normally";
+    EXPECT_NE(opened.folder, OnScratchDrive(L"0")) << "the browser was told to start in the folder \"0\"";
+  }
 }
 
 TEST_P(HelpLinkTest, WithoutAnHttpHandlerAClickShowsNothingAndTheWindowStaysUsable) {

@@ -2,11 +2,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 #include "main_window_fixture.h"
 #include "ui_driver/cursor_image.h"
+#include "ui_driver/fonts.h"
 #include "ui_driver/image.h"
 #include "ui_driver/input.h"
 #include "ui_driver/paths.h"
+#include "ui_driver/text.h"
 #include "ui_driver/wait.h"
 #include "ui_driver/window_query.h"
 
@@ -15,6 +25,42 @@ namespace {
 constexpr int kDpi = 96;  // the test display's
 
 int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
+
+// How a label lays out its caption, as DrawTextW's format.
+constexpr UINT kLabelFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
+constexpr UINT kCentredLabelFormat = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kBlue = 0x0000FF;
+
+// Each control that shows a text, and the font it is drawn in; a label also gives its
+// colour (none: the system's window text colour) and layout.
+struct TextCase {
+  const wchar_t* name;
+  std::optional<BoldFont> font;
+  std::optional<std::uint32_t> colour = {};
+  UINT format = kLabelFormat;
+};
+
+const TextCase kTexts[] = {
+    {L"Command2", kBold8},
+    {L"Command1", kBold8},
+    {L"cmdHapus", kBold13},
+    {L"Frame1", {}},
+    {L"Drive1", {}},
+    {L"Label6", kBold8, kBlue},
+    {L"Label5", kBold8, kBlue},
+    {L"Label3", kBold9, kRed},
+    {L"Label2", {}, {}, kCentredLabelFormat},
+    {L"Label4", kBold18, kRed},
+};
+
+const TextCase& TextOf(std::wstring_view name) {
+  for (const TextCase& text : kTexts) {
+    if (text.name == name) return text;
+  }
+  throw std::invalid_argument("no text case for " + ui::toUtf8(name));
+}
 
 // The control's rectangle in its container's client area.
 RECT PlaceInContainer(HWND control) {
@@ -35,6 +81,36 @@ TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   const RECT frame = ui::screenRect(main);
   EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+// The path of the program's module of that name, e.g. comctl32.dll; empty when not loaded.
+std::wstring LoadedModule(DWORD processId, std::wstring_view name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return L"<no module list>";
+  MODULEENTRY32W entry{sizeof entry};
+  std::wstring path;
+  for (BOOL more = Module32FirstW(snapshot, &entry); more && path.empty(); more = Module32NextW(snapshot, &entry)) {
+    if (CompareStringOrdinal(entry.szModule, -1, name.data(), static_cast<int>(name.size()), TRUE) == CSTR_EQUAL) {
+      path = entry.szExePath;
+    }
+  }
+  CloseHandle(snapshot);
+  return path;
+}
+
+TEST_F(MainWindowTest, TheControlsComeFromTheCommonControlsThatTheManifestAsksFor) {
+  Start();
+  // Bound at run time from the system directory, the library is still the side-by-side
+  // version 6.0 that the manifest names, not the system folder's older one.
+  std::wstring path = LoadedModule(program->processId(), L"comctl32.dll");
+  CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+  EXPECT_NE(path.find(L"\\winsxs\\"), std::wstring::npos) << ui::toUtf8(path);
+  EXPECT_NE(path.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos) << ui::toUtf8(path);
+  bool toolTips = false;
+  for (HWND window : ui::topLevelWindows(program->processId())) {
+    toolTips = toolTips || ui::className(window) == L"tooltips_class32";
+  }
+  EXPECT_TRUE(toolTips) << "the buttons' tooltips";
 }
 
 TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
@@ -77,9 +153,10 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     if (e.width) EXPECT_EQ(place.right - place.left, Pixels(e.width));
     if (e.height) EXPECT_EQ(place.bottom - place.top, Pixels(e.height));
     if (!e.width) {
-      // Fitted to one line of its caption: as tall as one line, and no wider than the window.
-      EXPECT_GT(place.bottom - place.top, 8);
-      EXPECT_LT(place.bottom - place.top, 40);
+      // Fitted to one line of its caption in its font, and no wider than the window.
+      const SIZE fitted = ui::textExtent(e.caption, FontOf(TextOf(e.name).font), DT_SINGLELINE);
+      EXPECT_EQ(place.right - place.left, fitted.cx);
+      EXPECT_EQ(place.bottom - place.top, fitted.cy);
       EXPECT_LE(place.right, Pixels(6375));
     }
     // Listed earlier, lying higher: each control of the window lies below the one before.
@@ -93,6 +170,37 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     }
   }
   EXPECT_EQ(GetParent(Control(L"Drive1")), Control(L"Frame1")) << "the drive picker sits inside the frame";
+}
+
+// A label by all its pixels, as the About window's are; any other control by the shape
+// of its text.
+void ExpectDrawnInItsFont(HWND control, const TextCase& expected) {
+  const LOGFONTW font = FontOf(expected.font);
+  if (ui::className(control) != L"Static") {
+    ExpectTextShapedBy(control, font);
+    return;
+  }
+  const RECT box = ui::screenRect(control);
+  const std::uint32_t colour = expected.colour.value_or(ui::systemColour(COLOR_WINDOWTEXT));
+  const ui::Image drawn = ui::drawText(ui::shownText(control), {box.right - box.left, box.bottom - box.top},
+                                       {font, colour, kWhite, expected.format});
+  EXPECT_TRUE(ui::captureScreen(box).pixels == drawn.pixels) << "the text is not drawn in its font";
+}
+
+TEST_F(MainWindowTest, EveryTextIsDrawnInItsFont) {
+  Start();
+  HWND picker = Control(L"Drive1");
+  ui::waitFor("the focus on the drive picker", [&] { return ui::focusedWindow(main) == picker; });
+  ui::movePointerTo({0, 0});  // no tooltip over the controls
+  for (const TextCase& expected : kTexts) {
+    SCOPED_TRACE(ui::toUtf8(expected.name));
+    // The drive picker shows its text highlighted while it has the focus.
+    if (expected.name != std::wstring_view(L"Drive1")) ExpectDrawnInItsFont(Control(expected.name), expected);
+  }
+  SCOPED_TRACE("Drive1");
+  ui::pressKey(main, VK_TAB);
+  ui::waitFor("the focus to leave the drive picker", [&] { return ui::focusedWindow(main) != picker; });
+  ExpectDrawnInItsFont(picker, TextOf(L"Drive1"));
 }
 
 TEST_F(MainWindowTest, TheDriveLetterLabelIsNeverSeen) {

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <optional>
-// After windows.h, which it needs.
+// After windows.h, which they need.
+#include <dbt.h>
 #include <tlhelp32.h>
 
 #include <stdexcept>
@@ -16,6 +17,7 @@
 #include "removal_boxes.h"
 #include "ui_driver/files.h"
 #include "ui_driver/input.h"
+#include "ui_driver/mapped_drive.h"
 #include "ui_driver/paths.h"
 #include "ui_driver/text.h"
 #include "ui_driver/unix_program.h"
@@ -61,11 +63,13 @@ std::wstring Lower(std::wstring text) {
   return text;
 }
 
-std::wstring SystemInterpreter() {
+std::wstring SystemDirectory() {
   wchar_t directory[MAX_PATH];
   const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  return std::wstring(directory, length) + L"\\cmd.exe";
+  return std::wstring(directory, length);
 }
+
+std::wstring SystemInterpreter() { return SystemDirectory() + L"\\cmd.exe"; }
 
 // The volume and file index of what a path names. A path into system32 from a 32-bit
 // process names a file in syswow64, whose own path is what a process started from there
@@ -157,6 +161,8 @@ TEST_P(FoundFolderTest, OkStartsOneCommandRemovesTheFolderAndTheNextClickFindsNo
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, kExpectedCommand);
   EXPECT_EQ(starts[0].showState, L"show=2");
+  EXPECT_EQ(Lower(starts[0].currentFolder), Lower(SystemDirectory()))
+      << "the program runs on the scratch drive; the interpreter must not keep it busy";
   EXPECT_FALSE(ui::pathExists(Folder()));
   AnswerLast(WaitForBox(), IDOK);
 
@@ -380,6 +386,114 @@ TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWai
   ExpectBox(outcome, kDeletedBox);
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::isEnabled(main));
+}
+
+// A stick plugged in while the program runs and chosen in the picker, which the test pulls
+// out again, announcing each as the system does. The drive that the picker would fall back
+// to holds an autorun.inf that nobody confirmed.
+class PulledStickTest : public RemovalTest {
+ protected:
+  static constexpr wchar_t kStick = L'K';
+
+  void SetUp() override {
+    RemovalTest::SetUp();
+    ui::removeTree(StickFolder());
+    ui::createFolder(StickFolder() + L"\\autorun.inf\\con");
+    ui::createFile(StickFolder() + L"\\autorun.inf\\con\\inside.txt", "on the stick");
+    ui::createFolder(FallbackFolder());
+    ui::createFile(FallbackFile(), "never confirmed");
+  }
+  void TearDown() override {
+    stick_.reset();
+    ui::removeTree(FallbackFolder());
+  }
+
+  // Starts the program, plugs the stick in and chooses it.
+  void StartOnTheStick(const StartOptions& options = {}) {
+    Start(options);
+    stick_.emplace(kStick, ui::sessionUnixPath() + L"/sticks/k");
+    Announce(DBT_DEVICEARRIVAL);
+    ui::pressKey(Control(L"Drive1"), kStick);
+    ASSERT_TRUE(ui::waitFor("Label1 to hold the stick", [&] { return DriveLetter() == L"k:"; }));
+  }
+
+  void PullTheStick() {
+    stick_.reset();
+    Announce(DBT_DEVICEREMOVECOMPLETE);
+  }
+
+  std::wstring DriveLetter() const { return ui::caption(Control(L"Label1")); }
+
+  bool PickerListsTheStick() const {
+    HWND picker = Control(L"Drive1");
+    const LRESULT count = SendMessageW(picker, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      wchar_t entry[MAX_PATH] = {};
+      SendMessageW(picker, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+      if (entry[0] == L'k') return true;
+    }
+    return false;
+  }
+
+  // What a pulled stick leaves the user with: the other drive's folder as it was, and a
+  // picker that has moved off the stick once the program takes input again.
+  void ExpectOnlyTheStickWasTried(const ui::MessageBoxWindow& outcome) {
+    ExpectBox(outcome, kNotDeletedBox);
+    const auto starts = InterpreterStarts();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, L"cmd /c rd /s /q \\\\.\\k:\\autorun.inf");
+    EXPECT_EQ(ContentsOf(FallbackFile()), "never confirmed");
+    AnswerLast(outcome, IDOK);
+    EXPECT_TRUE(ui::waitFor("the picker to drop the stick", [&] { return !PickerListsTheStick(); }));
+    EXPECT_EQ(DriveLetter(), FallbackDrive()) << "the picker's move raises Change";
+  }
+
+ private:
+  static std::wstring StickFolder() { return ui::windowsPath(ui::sessionUnixPath()) + L"\\sticks\\k"; }
+  // The first drive of the list, where the picker lands when its drive goes.
+  static std::wstring FallbackDrive() {
+    const DWORD drives = GetLogicalDrives() & ~(1u << (kStick - L'A'));
+    for (int bit = 0; bit < 26; ++bit) {
+      if (drives & (1u << bit)) return {static_cast<wchar_t>(L'a' + bit), L':'};
+    }
+    throw std::runtime_error("no drive");
+  }
+  static std::wstring FallbackFolder() { return FallbackDrive() + L"\\autorun.inf"; }
+  static std::wstring FallbackFile() { return FallbackFolder() + L"\\kept.txt"; }
+
+  // WM_DEVICECHANGE as the system broadcasts it, with the volume's record.
+  void Announce(WPARAM event) const {
+    DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << (kStick - L'A'), 0};
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(main, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume), SMTO_NORMAL,
+                                    10000, &answer))
+        << "the program did not take the device change";
+  }
+
+  std::optional<ui::MappedDrive> stick_;
+};
+
+TEST_F(PulledStickTest, PulledDuringTheConfirmationTheRemovalStaysOnTheStick) {
+  StartOnTheStick();
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  ExpectBox(confirmation, kConfirmationBox);
+  PullTheStick();
+  EXPECT_EQ(DriveLetter(), L"k:") << "the drive under the box is the one that was tested";
+  confirmation.press(IDOK);
+  confirmation.waitUntilClosed();
+  ExpectOnlyTheStickWasTried(WaitForBox());
+}
+
+TEST_F(PulledStickTest, PulledWhileTheInterpreterRunsTheRemovalIsNotReportedAsDone) {
+  StartOnTheStick({.environment = {{L"CMD_STANDIN_DELAY_MS", L"3000"}}});
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  confirmation.press(IDOK);
+  confirmation.waitUntilClosed();
+  ui::waitFor("the interpreter's start", [&] { return !InterpreterStarts().empty(); });
+  PullTheStick();
+  EXPECT_EQ(DriveLetter(), L"k:");
+  ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for this check";
+  ExpectOnlyTheStickWasTried(WaitForBox());
 }
 
 }  // namespace

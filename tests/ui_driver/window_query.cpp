@@ -119,6 +119,21 @@ std::wstring caption(HWND window)
     return text;
 }
 
+std::wstring shownText(HWND window)
+{
+    constexpr UINT timeoutMs = 5000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &length))
+        throwLastError("WM_GETTEXTLENGTH");
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             timeoutMs, &copied))
+        throwLastError("WM_GETTEXT");
+    text.resize(copied);
+    return text;
+}
+
 int controlId(HWND window)
 {
     return GetDlgCtrlID(window);

@@ -21,6 +21,8 @@ DWORD processOf(HWND window);
 DWORD threadOf(HWND window);
 std::wstring className(HWND window);
 std::wstring caption(HWND window);
+// The text that the window answers to WM_GETTEXT: for a drop-down list, its selection.
+std::wstring shownText(HWND window);
 int controlId(HWND window);
 DWORD style(HWND window);
 DWORD exStyle(HWND window);

@@ -82,6 +82,7 @@ TEST(Windows, ReadsTheWindowAndItsControls)
         SCOPED_TRACE(ui::toUtf8(expected[i].caption));
         EXPECT_EQ(ui::className(controls[i]), expected[i].className);
         EXPECT_EQ(ui::caption(controls[i]), expected[i].caption);
+        EXPECT_EQ(ui::shownText(controls[i]), expected[i].caption);
         EXPECT_EQ(ui::controlId(controls[i]), expected[i].id);
         EXPECT_EQ(ui::hasStyle(controls[i], WS_TABSTOP), expected[i].tabStop);
         EXPECT_TRUE(ui::isVisible(controls[i]));
