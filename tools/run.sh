@@ -9,6 +9,7 @@
 # another folder becomes drive e: with ln -s /that/folder build/wine-prefix/dosdevices/e:
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/tests/harness/windows_exe.sh"
 "$top/tools/install-deps.sh"
 build="$top/build/x86_64"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
@@ -27,4 +28,4 @@ if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i
   "$top/tools/wine-fonts.sh" "$WINEPREFIX"
 fi
-wine "$build/Kelvorn Drast.exe"
+"$(wine_loader "$build/Kelvorn Drast.exe")" "$build/Kelvorn Drast.exe"

@@ -4,7 +4,7 @@
 #
 #   in_wine.sh <session-dir> <exe> [args...]
 set -eu
-. "$(dirname "$(realpath "$0")")/exe_machine.sh"
+. "$(dirname "$(realpath "$0")")/windows_exe.sh"
 
 if [ $# -lt 2 ]; then
   echo "usage: $0 <session-dir> <exe> [args...]" >&2
@@ -20,10 +20,4 @@ fi
 export WINEPREFIX DISPLAY
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# With wine32 installed, Debian's wine starts every exe in the 32-bit loader, which hands
-# a 64-bit one on through start.exe: about 0.4 s later, and now and then not at all
-# ("ShellExecuteEx failed: Internal error"). A 64-bit exe goes to the 64-bit loader.
-case $(exe_machine "$1" 2>/dev/null) in
-  x86_64) exec "$(command -v wine64 || echo /usr/lib/wine/wine64)" "$@" ;;
-  *) exec wine "$@" ;;
-esac
+exec "$(wine_loader "$1")" "$@"

@@ -39,7 +39,7 @@ session_dir=$(realpath "$2")
 shift 2
 
 harness=$(dirname "$(realpath "$0")")
-. "$harness/exe_machine.sh"
+. "$harness/windows_exe.sh"
 
 prefix=$session_dir/prefix
 session_file=$session_dir/session.env
