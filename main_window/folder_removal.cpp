@@ -4,6 +4,7 @@
 #include "forms/message_box.h"
 #include "forms/process.h"
 #include "main_window/frm_auto.h"
+#include "main_window/system_interpreter.h"
 
 namespace {
 
@@ -16,13 +17,6 @@ constexpr wchar_t kNotDeleted[] = L"Autorun.inf folder could NOT be deleted ..."
 constexpr wchar_t kNotFound[] = L"Autorun.inf folder is NOT found ...";
 constexpr wchar_t kAttention[] = L"Attention !";
 
-std::wstring SystemDirectory() {
-  wchar_t directory[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) forms::RaiseLastError(L"GetSystemDirectory");
-  return std::wstring(directory, length);
-}
-
 // Runs the removal command and waits for it. False when the interpreter could not be started.
 // It is the system's own interpreter, so a cmd.exe on the stick or in the current folder is
 // never run; and it starts in the system directory, so it keeps no folder on the stick busy.
@@ -30,7 +24,7 @@ bool RunToEnd(const std::wstring& commandLine) {
   const std::wstring system = SystemDirectory();
   forms::StartedProgram started;
   try {
-    started = forms::StartProgram(system + L"\\cmd.exe", commandLine, forms::kMinimizedFocus, system);
+    started = forms::StartProgram(SystemCommandInterpreter(), commandLine, forms::kMinimizedFocus, system);
   } catch (const forms::RuntimeError& error) {
     if (error.Number() != forms::kFileNotFound) throw;
     return false;

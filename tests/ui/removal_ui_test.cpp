@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "main_window/system_interpreter.h"
 #include "main_window_fixture.h"
 #include "removal_boxes.h"
 #include "ui_driver/files.h"
@@ -63,13 +64,6 @@ std::wstring Lower(std::wstring text) {
   return text;
 }
 
-std::wstring SystemDirectory() {
-  wchar_t directory[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  return std::wstring(directory, length);
-}
-
-std::wstring SystemInterpreter() { return SystemDirectory() + L"\\cmd.exe"; }
 
 // The volume and file index of what a path names. A path into system32 from a 32-bit
 // process names a file in syswow64, whose own path is what a process started from there
@@ -91,7 +85,7 @@ std::pair<DWORD, ULONGLONG> FileIdentity(const std::wstring& path) {
 class PlantedInterpreter {
  public:
   explicit PlantedInterpreter(std::wstring folder) : path_(std::move(folder) + L"\\cmd.exe") {
-    if (!CopyFileW(SystemInterpreter().c_str(), path_.c_str(), TRUE)) {
+    if (!CopyFileW(SystemCommandInterpreter().c_str(), path_.c_str(), TRUE)) {
       ADD_FAILURE() << "could not plant cmd.exe, error " << GetLastError();
     }
   }
@@ -240,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Roots, NotFoundTest,
 // The system's cmd.exe taken away for as long as this object lives.
 class InterpreterTakenAway {
  public:
-  InterpreterTakenAway() : path_(SystemInterpreter()) {
+  InterpreterTakenAway() : path_(SystemCommandInterpreter()) {
     EXPECT_TRUE(MoveFileW(path_.c_str(), (path_ + L".away").c_str())) << "error " << GetLastError();
   }
   ~InterpreterTakenAway() { MoveFileW((path_ + L".away").c_str(), path_.c_str()); }
@@ -248,11 +242,6 @@ class InterpreterTakenAway {
   InterpreterTakenAway& operator=(const InterpreterTakenAway&) = delete;
 
  private:
-  static std::wstring SystemInterpreter() {
-    wchar_t directory[MAX_PATH];
-    GetSystemDirectoryW(directory, MAX_PATH);
-    return std::wstring(directory) + L"\\cmd.exe";
-  }
   std::wstring path_;
 };
 
@@ -306,7 +295,7 @@ TEST_P(PlantedInterpreterTest, OnlyTheSystemInterpreterRuns) {
   ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
   const auto starts = InterpreterStarts();
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(FileIdentity(starts[0].exe), FileIdentity(SystemInterpreter())) << "ran " << starts[0].exe;
+  EXPECT_EQ(FileIdentity(starts[0].exe), FileIdentity(SystemCommandInterpreter())) << "ran " << starts[0].exe;
 }
 
 INSTANTIATE_TEST_SUITE_P(
