@@ -8,15 +8,15 @@
 #include <optional>
 #include <string>
 
-#include "failing_handlers_contract.h"
-#include "ui_driver/closing.h"
-#include "ui_driver/input.h"
-#include "ui_driver/load_order.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/program.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/runtime/failing_handlers_contract.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/load_order.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/program.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

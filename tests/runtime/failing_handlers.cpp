@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "failing_handlers_contract.h"
 #include "forms/form.h"
 #include "forms/project.h"
 #include "forms/runtime_error.h"
+#include "tests/runtime/failing_handlers_contract.h"
 
 namespace {
 

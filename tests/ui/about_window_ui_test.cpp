@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "resource_ids.h"
-#include "ui_driver/closing.h"
-#include "ui_driver/error.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
-#include "ui_driver/error.h"
-#include "ui_driver/fonts.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/fonts.h"
+#include "tests/ui_driver/text.h"
 
 namespace {
 

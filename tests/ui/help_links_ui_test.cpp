@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "ui_driver/error.h"
-#include "ui_driver/files.h"
-#include "ui_driver/input.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "main_window_fixture.h"
-#include "removal_boxes.h"
-#include "ui_driver/files.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui/removal_boxes.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "main_window_fixture.h"
+#include "tests/ui/main_window_fixture.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,13 +7,13 @@
 
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
-#include "ui_driver/files.h"
-#include "ui_driver/fonts.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/fonts.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/load_order.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/program.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/load_order.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/program.h"
 
 // A font that a control sets: every one is "MS Sans Serif", bold, at some size. None
 // means the window's default font, which is not bold.

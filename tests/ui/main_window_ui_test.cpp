@@ -10,15 +10,15 @@
 #include <string>
 #include <string_view>
 
-#include "main_window_fixture.h"
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/fonts.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/fonts.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "ui_driver/closing.h"
-#include "ui_driver/input.h"
-#include "ui_driver/pending_reply.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/pending_reply.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

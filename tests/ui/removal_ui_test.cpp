@@ -14,16 +14,16 @@
 #include <vector>
 
 #include "main_window/system_interpreter.h"
-#include "main_window_fixture.h"
-#include "removal_boxes.h"
-#include "ui_driver/files.h"
-#include "ui_driver/input.h"
-#include "ui_driver/mapped_drive.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/unix_program.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui/removal_boxes.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/mapped_drive.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/unix_program.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

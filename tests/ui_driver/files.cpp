@@ -1,10 +1,10 @@
-#include "ui_driver/files.h"
+#include "tests/ui_driver/files.h"
 
 #include <vector>
 
-#include "ui_driver/error.h"
-#include "ui_driver/handle.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/handle.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

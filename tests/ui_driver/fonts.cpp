@@ -1,9 +1,9 @@
-#include "ui_driver/fonts.h"
+#include "tests/ui_driver/fonts.h"
 
 #include <cmath>
 #include <string>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace ui {
 

@@ -1,13 +1,13 @@
-#include "ui_driver/image.h"
+#include "tests/ui_driver/image.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
 
-#include "ui_driver/error.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

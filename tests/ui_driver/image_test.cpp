@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui_driver/fonts.h"
-#include "ui_driver/image.h"
+#include "tests/ui_driver/fonts.h"
+#include "tests/ui_driver/image.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ui_driver/load_order.h"
+#include "tests/ui_driver/load_order.h"
 
 #include <windows.h>
 
 #include <iostream>
 
-#include "ui_driver/error.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

@@ -1,13 +1,13 @@
-#include "ui_driver/program.h"
+#include "tests/ui_driver/program.h"
 
 #include <cwchar>
 #include <cwctype>
 #include <iostream>
 
-#include "ui_driver/error.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ui_driver/handle.h"
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/handle.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
-#include "ui_driver/text.h"
+#include "tests/ui_driver/text.h"
 
 #include <windows.h>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace ui {
 

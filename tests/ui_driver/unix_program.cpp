@@ -1,11 +1,11 @@
-#include "ui_driver/unix_program.h"
+#include "tests/ui_driver/unix_program.h"
 
 #include <windows.h>
 
-#include "ui_driver/error.h"
-#include "ui_driver/handle.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/handle.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

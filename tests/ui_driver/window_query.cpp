@@ -1,12 +1,12 @@
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/window_query.h"
 
 #include <exception>
 #include <optional>
 #include <sstream>
 #include <utility>
 
-#include "ui_driver/error.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

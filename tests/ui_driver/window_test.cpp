@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/closing.h"
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/driver_target_contract.h"
-#include "ui_driver/driver_target_program.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/text.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/driver_target_contract.h"
+#include "tests/ui_driver/driver_target_program.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
