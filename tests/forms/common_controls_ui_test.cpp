@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/runtime/failing_handlers_contract.h"
+#include "tests/forms/failing_handlers_contract.h"
 #include "tests/ui_driver/closing.h"
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/load_order.h"

@@ -9,7 +9,7 @@
 #include "forms/form.h"
 #include "forms/project.h"
 #include "forms/runtime_error.h"
-#include "tests/runtime/failing_handlers_contract.h"
+#include "tests/forms/failing_handlers_contract.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/runtime/failing_handlers_contract.h"
+#include "tests/forms/failing_handlers_contract.h"
 #include "tests/ui_driver/closing.h"
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/message_box.h"
