@@ -11,25 +11,19 @@
 #include "tests/ui_driver/fonts.h"
 #include "tests/ui_driver/image.h"
 #include "tests/ui_driver/input.h"
-#include "tests/ui_driver/wait.h"
 #include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
 #include "tests/ui_driver/window_query.h"
 
 namespace {
-
-std::wstring FromUtf8(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 std::vector<std::wstring> LinesOf(const std::wstring& path) {
   std::vector<std::wstring> lines;
   std::ifstream file(std::filesystem::path(path), std::ios::binary);
   for (std::string line; std::getline(file, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(FromUtf8(line));
+    lines.push_back(ui::fromUtf8(line));
   }
   return lines;
 }
@@ -123,7 +117,7 @@ std::wstring OnScratchDrive(std::wstring_view relative) {
 void MainWindowTest::SetUp() {
   EmptyDrive(ui::scratchDrive);
   EmptyDrive(ui::secondScratchDrive);
-  std::wstring name = FromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::wstring name = ui::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
   // A parameterised case's name holds a '/', which a file name cannot.
   std::replace(name.begin(), name.end(), L'/', L'_');
   const std::wstring logs = ui::windowsPath(ui::sessionUnixPath()) + L"\\";

@@ -19,4 +19,17 @@ std::string toUtf8(std::wstring_view text)
     return result;
 }
 
+std::wstring fromUtf8(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    if (length == 0)
+        throwLastError("MultiByteToWideChar");
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(), length);
+    return result;
+}
+
 } // namespace ui
