@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cwchar>
 #include <optional>
@@ -15,24 +13,13 @@
 #include "tests/ui_driver/error.h"
 #include "tests/ui_driver/files.h"
 #include "tests/ui_driver/input.h"
+#include "tests/ui_driver/processes.h"
 #include "tests/ui_driver/wait.h"
 #include "tests/ui_driver/window_query.h"
 
 namespace {
 
 constexpr wchar_t kHttpOpenCommand[] = L"Software\\Classes\\http\\shell\\open\\command";
-
-bool HandlerRunning() {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) ui::throwLastError("CreateToolhelp32Snapshot");
-  PROCESSENTRY32W entry{sizeof(entry)};
-  bool running = false;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry)) {
-    running = _wcsicmp(entry.szExeFile, L"url_recorder.exe") == 0;
-  }
-  CloseHandle(snapshot);
-  return running;
-}
 
 // The session's http handler is gone while this lives, and comes back after.
 class HttpHandlerRemoved {
@@ -107,7 +94,7 @@ class HelpLinkTest : public MainWindowTest, public ::testing::WithParamInterface
     ui::waitFor("the http handler to record the address",
                 [&] { return OpenedAddresses().size() >= expectedOpens; });
     ui::waitUntilIdle(main);
-    ui::waitFor("the http handlers to end", [] { return !HandlerRunning(); });
+    ui::waitFor("the http handlers to end", [] { return !ui::processRunning(L"url_recorder.exe"); });
   }
 };
 

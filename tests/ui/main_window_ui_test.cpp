@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-// After windows.h, which it needs.
-#include <tlhelp32.h>
-
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,6 +13,7 @@
 #include "tests/ui_driver/image.h"
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/processes.h"
 #include "tests/ui_driver/text.h"
 #include "tests/ui_driver/wait.h"
 #include "tests/ui_driver/window_query.h"
@@ -83,27 +81,11 @@ TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 }
 
-// The path of the program's module of that name, e.g. comctl32.dll; empty when not loaded.
-std::wstring LoadedModule(DWORD processId, std::wstring_view name) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-  if (snapshot == INVALID_HANDLE_VALUE) return L"<no module list>";
-  MODULEENTRY32W entry{sizeof entry};
-  std::wstring path;
-  for (BOOL more = Module32FirstW(snapshot, &entry); more && path.empty(); more = Module32NextW(snapshot, &entry)) {
-    if (CompareStringOrdinal(entry.szModule, -1, name.data(), static_cast<int>(name.size()), TRUE) == CSTR_EQUAL) {
-      path = entry.szExePath;
-    }
-  }
-  CloseHandle(snapshot);
-  return path;
-}
-
 TEST_F(MainWindowTest, TheControlsComeFromTheCommonControlsThatTheManifestAsksFor) {
   Start();
   // Bound at run time from the system directory, the library is still the side-by-side
   // version 6.0 that the manifest names, not the system folder's older one.
-  std::wstring path = LoadedModule(program->processId(), L"comctl32.dll");
-  CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+  const std::wstring path = ui::lowerCase(ui::loadedModulePath(program->processId(), L"comctl32.dll"));
   EXPECT_NE(path.find(L"\\winsxs\\"), std::wstring::npos) << ui::toUtf8(path);
   EXPECT_NE(path.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos) << ui::toUtf8(path);
   bool toolTips = false;

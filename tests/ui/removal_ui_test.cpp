@@ -4,9 +4,8 @@
 #include <windows.h>
 
 #include <optional>
-// After windows.h, which they need.
+// After windows.h, which it needs.
 #include <dbt.h>
-#include <tlhelp32.h>
 
 #include <stdexcept>
 #include <string>
@@ -20,6 +19,7 @@
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/mapped_drive.h"
 #include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/processes.h"
 #include "tests/ui_driver/text.h"
 #include "tests/ui_driver/unix_program.h"
 #include "tests/ui_driver/wait.h"
@@ -47,39 +47,6 @@ void MakeGuardedTree() {
   ui::setAttributes(Folder(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
 }
 
-std::string ContentsOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(ui::longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot be opened>";
-  std::string contents(4096, '\0');
-  DWORD read = 0;
-  const BOOL done = ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr);
-  CloseHandle(file);
-  contents.resize(done ? read : 0);
-  return contents;
-}
-
-std::wstring Lower(std::wstring text) {
-  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
-
-// The volume and file index of what a path names. A path into system32 from a 32-bit
-// process names a file in syswow64, whose own path is what a process started from there
-// reports: only the file itself compares.
-std::pair<DWORD, ULONGLONG> FileIdentity(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + ui::toUtf8(path));
-  BY_HANDLE_FILE_INFORMATION information{};
-  const BOOL read = GetFileInformationByHandle(file, &information);
-  CloseHandle(file);
-  if (!read) throw std::runtime_error("no file information for " + ui::toUtf8(path));
-  return {information.dwVolumeSerialNumber,
-          (ULONGLONG{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
-}
-
 // A cmd.exe where the system's search for "cmd" would look before the system folder: a
 // copy of the session's stand-in, whose log would name the copy if it ever ran.
 class PlantedInterpreter {
@@ -99,20 +66,6 @@ class PlantedInterpreter {
  private:
   std::wstring path_;
 };
-
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
-
-bool InterpreterChildRunning(DWORD parent) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no process snapshot");
-  PROCESSENTRY32W entry{sizeof entry};
-  bool running = false;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    running = running || (entry.th32ParentProcessID == parent && Lower(entry.szExeFile) == L"cmd.exe");
-  }
-  CloseHandle(snapshot);
-  return running;
-}
 
 class RemovalTest : public MainWindowTest {
  protected:
@@ -155,7 +108,7 @@ TEST_P(FoundFolderTest, OkStartsOneCommandRemovesTheFolderAndTheNextClickFindsNo
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, kExpectedCommand);
   EXPECT_EQ(starts[0].showState, L"show=2");
-  EXPECT_EQ(Lower(starts[0].currentFolder), Lower(SystemDirectory()))
+  EXPECT_EQ(ui::lowerCase(starts[0].currentFolder), ui::lowerCase(SystemDirectory()))
       << "the program runs on the scratch drive; the interpreter must not keep it busy";
   EXPECT_FALSE(ui::pathExists(Folder()));
   AnswerLast(WaitForBox(), IDOK);
@@ -221,7 +174,7 @@ TEST_P(NotFoundTest, ShowsOnlyTheNotFoundBoxAndTouchesNothing) {
   AnswerLast(box, IDOK);
   EXPECT_TRUE(InterpreterStarts().empty());
   if (GetParam().fileNamedLikeTheFolder) {
-    EXPECT_EQ(ContentsOf(Folder()), "a file, not a folder");
+    EXPECT_EQ(ui::contentsOf(Folder()), "a file, not a folder");
   }
 }
 
@@ -295,12 +248,12 @@ TEST_P(PlantedInterpreterTest, OnlyTheSystemInterpreterRuns) {
   ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
   const auto starts = InterpreterStarts();
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(FileIdentity(starts[0].exe), FileIdentity(SystemCommandInterpreter())) << "ran " << starts[0].exe;
+  EXPECT_EQ(ui::fileIdentity(starts[0].exe), ui::fileIdentity(SystemCommandInterpreter())) << "ran " << starts[0].exe;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, PlantedInterpreterTest,
-    ::testing::Values(PlantCase{"BesideTheExe", [] { return FolderOf(ui::programPath()); }},
+    ::testing::Values(PlantCase{"BesideTheExe", [] { return ui::folderOf(ui::programPath()); }},
                       PlantCase{"InTheCurrentFolder", [] { return ui::driveRoot(ui::scratchDrive).substr(0, 2); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -349,8 +302,8 @@ TEST_F(RemovalTest, AFolderThatALinkInsideLeadsToKeepsAllItHolds) {
   Start();
   // Which box comes depends on what the interpreter managed; the data outside is what counts.
   AnswerLast(ClickDeleteAndConfirm(), IDOK);
-  EXPECT_EQ(ContentsOf(outside + L"\\data.txt"), "outside data");
-  EXPECT_EQ(ContentsOf(outside + L"\\inner\\more.txt"), "more outside data");
+  EXPECT_EQ(ui::contentsOf(outside + L"\\data.txt"), "outside data");
+  EXPECT_EQ(ui::contentsOf(outside + L"\\inner\\more.txt"), "more outside data");
 }
 
 TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWaitsForItsEnd) {
@@ -368,10 +321,10 @@ TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWai
   ui::waitUntilIdle(main);
   EXPECT_TRUE(NoBox()) << "a box came while the interpreter ran";
   EXPECT_NE(SettledCursorAt(overExplanation), arrow) << "the wait cursor shows while the interpreter runs";
-  ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for these checks";
+  ASSERT_TRUE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the delay was too short for these checks";
 
   const ui::MessageBoxWindow outcome = WaitForBox();
-  EXPECT_FALSE(InterpreterChildRunning(program->processId())) << "the box came before the interpreter ended";
+  EXPECT_FALSE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the box came before the interpreter ended";
   ExpectBox(outcome, kDeletedBox);
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::isEnabled(main));
@@ -431,7 +384,7 @@ class PulledStickTest : public RemovalTest {
     const auto starts = InterpreterStarts();
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, L"cmd /c rd /s /q \\\\.\\k:\\autorun.inf");
-    EXPECT_EQ(ContentsOf(FallbackFile()), "never confirmed");
+    EXPECT_EQ(ui::contentsOf(FallbackFile()), "never confirmed");
     AnswerLast(outcome, IDOK);
     EXPECT_TRUE(ui::waitFor("the picker to drop the stick", [&] { return !PickerListsTheStick(); }));
     EXPECT_EQ(DriveLetter(), FallbackDrive()) << "the picker's move raises Change";
@@ -481,7 +434,7 @@ TEST_F(PulledStickTest, PulledWhileTheInterpreterRunsTheRemovalIsNotReportedAsDo
   ui::waitFor("the interpreter's start", [&] { return !InterpreterStarts().empty(); });
   PullTheStick();
   EXPECT_EQ(DriveLetter(), L"k:");
-  ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for this check";
+  ASSERT_TRUE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the delay was too short for this check";
   ExpectOnlyTheStickWasTried(WaitForBox());
 }
 

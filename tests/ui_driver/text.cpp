@@ -32,4 +32,10 @@ std::wstring fromUtf8(std::string_view text)
     return result;
 }
 
+std::wstring lowerCase(std::wstring text)
+{
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 } // namespace ui

@@ -11,4 +11,7 @@ std::string toUtf8(std::wstring_view text);
 // Bytes that are not UTF-8 become U+FFFD, as in messages.
 std::wstring fromUtf8(std::string_view text);
 
+// The text in lower case, as the system folds it.
+std::wstring lowerCase(std::wstring text);
+
 } // namespace ui
