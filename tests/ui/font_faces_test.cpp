@@ -10,6 +10,7 @@
 
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
+#include "tests/ui_driver/display.h"
 #include "tests/ui_driver/error.h"
 #include "tests/ui_driver/fonts.h"
 #include "tests/ui_driver/text.h"
@@ -23,12 +24,11 @@ struct FaceUse {
 
 // Every font that a window description sets, at its size and weight.
 void AddDescribedFonts(const forms::FormDescription& description, std::vector<FaceUse>& uses) {
-  constexpr int kDpi = 96;  // the test display's
   for (const forms::ControlDescription& control : description.controls) {
     if (!control.font) continue;
     std::string where = ui::toUtf8(description.name) + "." + ui::toUtf8(control.name);
     if (control.index != forms::kNotAnArray) where += "(" + std::to_string(control.index) + ")";
-    uses.push_back({where, ui::describedFont(control.font->face, control.font->points, control.font->bold, kDpi)});
+    uses.push_back({where, ui::describedFont(control.font->face, control.font->points, control.font->bold, ui::displayDpi)});
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
+#include "tests/ui_driver/display.h"
 #include "tests/ui_driver/files.h"
 #include "tests/ui_driver/fonts.h"
 #include "tests/ui_driver/image.h"
@@ -94,8 +95,7 @@ TextArea AreaOfText(HWND control, const LOGFONTW& font, const std::wstring& text
 }  // namespace
 
 LOGFONTW FontOf(const std::optional<BoldFont>& font) {
-  constexpr int kDpi = 96;
-  return font ? ui::describedFont(L"MS Sans Serif", font->points, true, kDpi) : ui::defaultWindowFont();
+  return font ? ui::describedFont(L"MS Sans Serif", font->points, true, ui::displayDpi) : ui::defaultWindowFont();
 }
 
 void ExpectTextShapedBy(HWND control, const LOGFONTW& font) {

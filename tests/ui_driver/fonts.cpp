@@ -1,8 +1,8 @@
 #include "tests/ui_driver/fonts.h"
 
-#include <cmath>
 #include <string>
 
+#include "forms/geometry.h"
 #include "tests/ui_driver/error.h"
 
 namespace ui {
@@ -10,7 +10,7 @@ namespace ui {
 LOGFONTW describedFont(std::wstring_view face, double points, bool bold, int dpi)
 {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    font.lfHeight = forms::FontHeight(points, dpi);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     face.copy(font.lfFaceName, LF_FACESIZE - 1);

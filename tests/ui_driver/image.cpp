@@ -134,6 +134,30 @@ Image drawIcon(HICON icon, SIZE size, std::uint32_t background)
     return canvas.image();
 }
 
+Image drawBitmap(HBITMAP bitmap, SIZE size, SIZE drawnSize, std::uint32_t background)
+{
+    BITMAP format{};
+    if (!GetObjectW(bitmap, sizeof format, &format))
+        throwLastError("GetObjectW of a bitmap");
+    Canvas canvas(size.cx, size.cy);
+    HBRUSH ground = CreateSolidBrush(toColorRef(background));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(canvas.dc(), &all, ground);
+    DeleteObject(ground);
+    HDC source = CreateCompatibleDC(nullptr);
+    if (!source)
+        throwLastError("CreateCompatibleDC");
+    const HGDIOBJ previous = SelectObject(source, bitmap);
+    SetStretchBltMode(canvas.dc(), COLORONCOLOR);
+    const BOOL drawn = StretchBlt(canvas.dc(), 0, 0, drawnSize.cx, drawnSize.cy, source, 0, 0, format.bmWidth,
+                                  format.bmHeight, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    if (!drawn)
+        throwLastError("StretchBlt");
+    return canvas.image();
+}
+
 std::uint32_t systemColour(int index)
 {
     const COLORREF colour = GetSysColor(index);
@@ -188,6 +212,21 @@ Image inkOf(const Image& image, std::uint32_t colour)
 void saveScreenshot(HWND window, const std::wstring& pngPath)
 {
     savePng(captureWindow(window), pngPath);
+}
+
+int countOf(const Image& image, std::uint32_t colour)
+{
+    return static_cast<int>(std::count(image.pixels.begin(), image.pixels.end(), colour));
+}
+
+int differentPixels(const Image& a, const Image& b)
+{
+    if (a.width != b.width || a.height != b.height)
+        throw DriverError("images of different sizes compared pixel by pixel");
+    int different = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i)
+        different += a.pixels[i] != b.pixels[i];
+    return different;
 }
 
 } // namespace ui

@@ -175,6 +175,13 @@ RECT clientRect(HWND window)
     return rect;
 }
 
+RECT rectInParent(HWND window)
+{
+    RECT rect = screenRect(window);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 bool isVisible(HWND window)
 {
     return IsWindowVisible(window) != FALSE;

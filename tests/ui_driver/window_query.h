@@ -31,6 +31,8 @@ bool hasExStyle(HWND window, DWORD bits);
 RECT screenRect(HWND window);
 // In client coordinates: left and top are 0.
 RECT clientRect(HWND window);
+// The window's rectangle in its parent's client coordinates.
+RECT rectInParent(HWND window);
 bool isVisible(HWND window);
 bool isEnabled(HWND window);
 
