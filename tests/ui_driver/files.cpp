@@ -4,7 +4,6 @@
 
 #include "forms/owned.h"
 #include "tests/ui_driver/error.h"
-#include "tests/ui_driver/handle.h"
 #include "tests/ui_driver/text.h"
 
 namespace ui {
@@ -96,11 +95,12 @@ void createFolder(std::wstring_view path)
 void createFile(std::wstring_view path, std::string_view contents)
 {
     const std::wstring full = longPath(path);
-    Handle file(CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
+    const forms::OwnedHandle file(
+        CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         throwPathError("CreateFileW", full);
     DWORD written = 0;
-    if (!WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) ||
+    if (!WriteFile(file.Get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) ||
         written != contents.size())
         throwPathError("WriteFile", full);
 }
