@@ -11,7 +11,6 @@
 #include "about_window/form1_description.h"
 #include "main_window/frm_auto_description.h"
 #include "tests/ui_driver/display.h"
-#include "tests/ui_driver/error.h"
 #include "tests/ui_driver/fonts.h"
 #include "tests/ui_driver/text.h"
 
@@ -41,21 +40,6 @@ LOGFONTW CaptionButtonsFont() {
   return font;
 }
 
-// The face that the system picks for that font.
-std::wstring ResolvedFace(const LOGFONTW& font) {
-  HFONT handle = CreateFontIndirectW(&font);
-  if (!handle) ui::throwLastError("CreateFontIndirectW");
-  HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, handle);
-  wchar_t face[LF_FACESIZE] = {};
-  const int length = GetTextFaceW(dc, LF_FACESIZE, face);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(handle);
-  if (length == 0) ui::throwLastError("GetTextFaceW");
-  return face;
-}
-
 TEST(FontFacesTest, EveryFaceTheWindowsUseIsItselfNotASubstitute) {
   std::vector<FaceUse> uses;
   AddDescribedFonts(frmAutoDescription, uses);
@@ -65,7 +49,7 @@ TEST(FontFacesTest, EveryFaceTheWindowsUseIsItselfNotASubstitute) {
   uses.push_back({"the caption buttons", CaptionButtonsFont()});
   for (const FaceUse& use : uses) {
     SCOPED_TRACE(use.where);
-    EXPECT_EQ(ui::toUtf8(ResolvedFace(use.font)), ui::toUtf8(use.font.lfFaceName));
+    EXPECT_EQ(ui::toUtf8(ui::resolvedFace(use.font)), ui::toUtf8(use.font.lfFaceName));
   }
 }
 

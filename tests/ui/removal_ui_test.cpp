@@ -15,6 +15,7 @@
 #include "main_window/system_interpreter.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/removal_boxes.h"
+#include "tests/ui_driver/combo_box.h"
 #include "tests/ui_driver/files.h"
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/mapped_drive.h"
@@ -367,11 +368,7 @@ class PulledStickTest : public RemovalTest {
   std::wstring DriveLetter() const { return ui::caption(Control(L"Label1")); }
 
   bool PickerListsTheStick() const {
-    HWND picker = Control(L"Drive1");
-    const LRESULT count = SendMessageW(picker, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-      wchar_t entry[MAX_PATH] = {};
-      SendMessageW(picker, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+    for (const std::wstring& entry : ui::listEntries(Control(L"Drive1"))) {
       if (entry[0] == L'k') return true;
     }
     return false;

@@ -44,4 +44,21 @@ SIZE textExtent(std::wstring_view text, const LOGFONTW& font, UINT format)
     return {box.right - box.left, box.bottom - box.top};
 }
 
+std::wstring resolvedFace(const LOGFONTW& font)
+{
+    HFONT handle = CreateFontIndirectW(&font);
+    if (!handle)
+        throwLastError("CreateFontIndirectW");
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, handle);
+    wchar_t face[LF_FACESIZE] = {};
+    const int length = GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(handle);
+    if (length == 0)
+        throwLastError("GetTextFaceW");
+    return face;
+}
+
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -15,5 +16,7 @@ LOGFONTW describedFont(std::wstring_view face, double points, bool bold, int dpi
 LOGFONTW defaultWindowFont();
 // The box that DrawTextW with DT_CALCRECT and `format` gives the text in that font.
 SIZE textExtent(std::wstring_view text, const LOGFONTW& font, UINT format);
+// The face that the system picks for that font: another one when its own is missing.
+std::wstring resolvedFace(const LOGFONTW& font);
 
 } // namespace ui
