@@ -50,6 +50,16 @@ LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The hook of "window busy": sees every message sent to a window of this thread.
+LRESULT CALLBACK busyAfterSentNull(int code, WPARAM sentByThisThread, LPARAM message)
+{
+    if (code == HC_ACTION && !sentByThisThread && reinterpret_cast<const CWPSTRUCT*>(message)->message == WM_NULL) {
+        ReplyMessage(0);
+        Sleep(busyMilliseconds);
+    }
+    return CallNextHookEx(nullptr, code, sentByThisThread, message);
+}
+
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
@@ -67,8 +77,10 @@ void addControl(HWND parent, HINSTANCE instance, const wchar_t* className, const
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-int showWindow(HINSTANCE instance)
+int showWindow(HINSTANCE instance, bool busy)
 {
+    if (busy && !SetWindowsHookExW(WH_CALLWNDPROC, busyAfterSentNull, nullptr, GetCurrentThreadId()))
+        return exitFailed;
     pointerCursor = makeCursor(instance);
     WNDCLASSW windowClassInfo{};
     windowClassInfo.lpfnWndProc = windowProcedure;
@@ -82,6 +94,7 @@ int showWindow(HINSTANCE instance)
                                   nullptr, instance, nullptr);
     if (!window)
         return exitFailed;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pointerCursor));
     addControl(window, instance, L"Static", labelText, labelId, 0, 10);
     addControl(window, instance, L"Button", pointerButtonText, pointerButtonId, WS_TABSTOP, 50);
     addControl(window, instance, L"Button", doneButtonText, doneButtonId, WS_TABSTOP, 90);
@@ -107,7 +120,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
         const UINT flags = static_cast<UINT>(std::wcstoul(arguments.c_str() + messageBoxMode.size(), nullptr, 10));
         return MessageBoxW(nullptr, messageBoxText, messageBoxTitle, flags);
     }
-    if (arguments == L"window")
-        return showWindow(instance);
+    if (arguments == L"window" || arguments == L"window busy")
+        return showWindow(instance, arguments == L"window busy");
     return exitFailed;
 }

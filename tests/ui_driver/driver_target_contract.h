@@ -16,7 +16,8 @@ inline constexpr wchar_t windowCaption[] = L"Driver target window";
 inline constexpr wchar_t windowClass[] = L"DriverTargetWindow";
 inline constexpr int labelId = 100;
 inline constexpr wchar_t labelText[] = L"A label";
-// Shows cursorCovers() as its cursor; has the focus at the start.
+// Shows cursorCovers() as its cursor; has the focus at the start. The window's
+// GWLP_USERDATA holds that cursor's handle, which GetCursorInfo gives while it shows.
 inline constexpr int pointerButtonId = 101;
 inline constexpr wchar_t pointerButtonText[] = L"&Pointer";
 // Ends the program with exitDone.
@@ -26,6 +27,11 @@ inline constexpr wchar_t doneButtonText[] = L"&Done";
 // WM_QUERYENDSESSION asks this in a Yes/No box and answers TRUE for Yes.
 inline constexpr wchar_t sessionEndTitle[] = L"Session end";
 inline constexpr wchar_t sessionEndText[] = L"End the session?";
+
+// driver_target.exe window busy: the same window, but its thread answers every WM_NULL
+// sent to it from elsewhere at once and then works for busyMilliseconds before it takes
+// its next message, as a thread that a sent message finds in the middle of a task.
+inline constexpr int busyMilliseconds = 300;
 
 inline constexpr int exitClosed = 10;
 inline constexpr int exitSessionEnded = 20;

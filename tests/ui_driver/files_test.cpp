@@ -12,10 +12,13 @@
 namespace {
 
 // In the session folder, not on q:: the UI tests empty the scratch drives while these
-// tests, which take no desktop, may run beside them.
+// tests, which take no desktop, may run beside them. One folder per case, since CTest
+// runs the cases side by side and each empties its folder before and after.
 std::wstring testFolder()
 {
-    return ui::windowsPath(ui::sessionUnixPath() + L"/ui_driver_files_test");
+    // The case's name is a C++ name, so plain ASCII.
+    const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    return ui::windowsPath(ui::sessionUnixPath() + L"/ui_driver_files_test-" + std::wstring(name.begin(), name.end()));
 }
 
 bool listed(wchar_t letter)

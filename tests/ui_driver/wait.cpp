@@ -14,11 +14,12 @@ WaitTimeout::WaitTimeout(std::string_view what, std::chrono::milliseconds bound)
 
 void waitUntilIdle(HWND window, std::chrono::milliseconds bound)
 {
-    for (int round = 0; round < 2; ++round) {
-        DWORD_PTR reply = 0;
-        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(bound.count()), &reply))
-            throwLastError("SendMessageTimeoutW WM_NULL (a hung window, or one that is gone)");
-    }
+    // A hidden window never paints, so the wait would say nothing.
+    if (!IsWindowVisible(window))
+        throw DriverError("waitUntilIdle: the window is hidden or gone");
+    if (!RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE))
+        throwLastError("RedrawWindow");
+    waitFor("the window's thread to paint it", [&] { return !GetUpdateRect(window, nullptr, FALSE); }, bound);
 }
 
 } // namespace ui

@@ -20,11 +20,12 @@ public:
     WaitTimeout(std::string_view what, std::chrono::milliseconds bound);
 };
 
-// Returns once the thread of `window` has handled the input, paint and posted messages
-// queued before the call: a thread takes sent messages before the rest of its queue and
-// waits for more only when the queue is empty, so after the first of two WM_NULL it
-// goes on to the queue (a pointer's WM_SETCURSOR, a WM_PAINT, whose drawing Wine hands
-// to the display when the thread waits again) before it takes the second.
+// Returns once the thread of the visible `window` has handled the sent, posted and input
+// messages queued before the call (a pointer's WM_SETCURSOR among them), and `window`
+// has painted. A thread takes a WM_PAINT only when none of those is left in its queue,
+// so the wait asks `window` to repaint and ends when it has. (Sent messages cannot mark
+// the spot: a thread takes them ahead of everything else, and measured, a second WM_NULL
+// sent on the reply to a first often came before the input queued between them.)
 void waitUntilIdle(HWND window, std::chrono::milliseconds bound = defaultWait);
 
 // Calls `condition` until it yields a value that tests true (true, a window handle, a

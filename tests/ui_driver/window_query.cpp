@@ -255,8 +255,15 @@ std::string describeVisibleWindows()
         lines << "  " << window << "  pid " << processOf(window) << "  " << toUtf8(*name) << "  \""
               << toUtf8(caption(window)) << "\"\n";
     }
-    const std::string text = lines.str();
-    return text.empty() ? "  (none)\n" : text;
+    if (lines.str().empty())
+        lines << "  (none)\n";
+    // Where keys go now. Without a foreground window there is no thread to ask, and the
+    // focus is then none either.
+    GUITHREADINFO front{};
+    front.cbSize = sizeof front;
+    const HWND focus = GetGUIThreadInfo(0, &front) ? front.hwndFocus : nullptr;
+    lines << "  foreground " << GetForegroundWindow() << ", focus " << focus << "\n";
+    return lines.str();
 }
 
 } // namespace ui

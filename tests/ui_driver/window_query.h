@@ -51,7 +51,8 @@ HWND findControl(HWND parent, int id);
 HWND waitForTopLevel(DWORD processId, std::wstring_view className, std::wstring_view caption,
                      std::chrono::milliseconds bound = defaultWait);
 
-// One line per visible top-level window: handle, process id, class and caption.
+// One line per visible top-level window: handle, process id, class and caption; then a
+// line with the foreground window and the window that has the focus in it.
 std::string describeVisibleWindows();
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "tests/ui_driver/input.h"
 #include "tests/ui_driver/message_box.h"
 #include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
 #include "tests/ui_driver/window_query.h"
 
 namespace {
@@ -24,8 +26,13 @@ namespace {
 namespace target = driver_target;
 
 struct ShownTarget {
-    ui::Program program = startDriverTarget(L"window");
-    HWND window = program.waitForWindow(target::windowCaption);
+    explicit ShownTarget(std::wstring arguments = L"window")
+        : program(startDriverTarget(std::move(arguments))), window(program.waitForWindow(target::windowCaption))
+    {
+    }
+
+    ui::Program program;
+    HWND window;
 
     HWND control(int id) const
     {
@@ -108,9 +115,14 @@ TEST(Windows, ReadsTheWindowAndItsControls)
     EXPECT_GT(button.left, frame.left);
     EXPECT_GT(button.top, frame.top + GetSystemMetrics(SM_CYCAPTION));
 
+    ui::bringToForeground(window);
+    shown.waitForFocusOn(target::pointerButtonId);
     const std::string listing = ui::describeVisibleWindows();
     EXPECT_NE(listing.find(ui::toUtf8(target::windowCaption)), std::string::npos) << listing;
     EXPECT_NE(listing.find(ui::toUtf8(target::windowClass)), std::string::npos) << listing;
+    std::ostringstream front;
+    front << "foreground " << window << ", focus " << shown.control(target::pointerButtonId) << "\n";
+    EXPECT_NE(listing.find(front.str()), std::string::npos) << listing;
 }
 
 TEST(Windows, AWaitThatRunsOutListsTheVisibleWindows)
@@ -180,6 +192,20 @@ TEST(Pointer, ReadsTheCursorShownUnderThePointer)
     EXPECT_NE(groundCursor, buttonCursor);
     EXPECT_NE(ui::cursorImageOnDisplay(), targetCursor());
     EXPECT_EQ(ui::cursorAt(onButton), buttonCursor);
+}
+
+// The pointer's move reaches a thread busy with other work: the cursor is read only once
+// that thread has taken the move.
+TEST(Pointer, ReadsTheCursorOnceABusyThreadHasTakenTheMove)
+{
+    const ShownTarget shown(L"window busy");
+    const HCURSOR buttonCursor = reinterpret_cast<HCURSOR>(GetWindowLongPtrW(shown.window, GWLP_USERDATA));
+    ASSERT_NE(buttonCursor, nullptr);
+    const HWND button = shown.control(target::pointerButtonId);
+    // The answer comes at once; the thread then works before it looks at its queue again.
+    DWORD_PTR reply = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(button, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(ui::defaultWait.count()), &reply));
+    EXPECT_EQ(ui::cursorAt(ui::centerOf(button)), buttonCursor);
 }
 
 TEST(Pointer, ReadsTheShapeOfACursorOfThisProcess)
