@@ -106,7 +106,9 @@ TEST_F(AboutWindowTest, EveryControlHasItsCaptionPlaceAndFont) {
     SCOPED_TRACE(NameOf(expected));
     HWND control = AboutControl(about, expected.name, expected.index);
     if (!control) continue;
-    if (expected.className) EXPECT_EQ(ui::className(control), expected.className);
+    if (expected.className) {
+      EXPECT_EQ(ui::className(control), expected.className);
+    }
     EXPECT_EQ(ui::caption(control), expected.caption);
     EXPECT_EQ(GetParent(control), expected.inFrame ? frame : about);
     const RECT& twips = expected.twips;

@@ -115,14 +115,22 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + wcslen(e.name)));
     HWND control = Control(e.name);
     ASSERT_NE(control, nullptr);
-    if (e.className) EXPECT_EQ(ui::className(control), e.className);
-    if (e.caption) EXPECT_EQ(ui::caption(control), e.caption);
+    if (e.className) {
+      EXPECT_EQ(ui::className(control), e.className);
+    }
+    if (e.caption) {
+      EXPECT_EQ(ui::caption(control), e.caption);
+    }
     EXPECT_EQ(ui::isVisible(control), e.visible);
     const RECT place = ui::rectInParent(control);
     EXPECT_EQ(place.left, ui::displayPixels(e.left));
     EXPECT_EQ(place.top, ui::displayPixels(e.top));
-    if (e.width) EXPECT_EQ(place.right - place.left, ui::displayPixels(e.width));
-    if (e.height) EXPECT_EQ(place.bottom - place.top, ui::displayPixels(e.height));
+    if (e.width) {
+      EXPECT_EQ(place.right - place.left, ui::displayPixels(e.width));
+    }
+    if (e.height) {
+      EXPECT_EQ(place.bottom - place.top, ui::displayPixels(e.height));
+    }
     if (!e.width) {
       // Fitted to one line of its caption in its font, and no wider than the window.
       const SIZE fitted = ui::textExtent(e.caption, FontOf(TextOf(e.name).font), DT_SINGLELINE);

@@ -97,7 +97,9 @@ TEST_P(QuitTest, NoKeepsTheWindowAsItWasAndTheNextTryAsksAgain) {
     const ui::MessageBoxWindow box = AskToQuit(reply);
     box.press(IDNO);
     box.waitUntilClosed();
-    if (reply) EXPECT_EQ(reply->waitForReply(), FALSE) << "the session may not end";
+    if (reply) {
+      EXPECT_EQ(reply->waitForReply(), FALSE) << "the session may not end";
+    }
     ui::waitUntilIdle(main);
     EXPECT_TRUE(NoBox()) << "No shows no further message";
     EXPECT_TRUE(program->isRunning());

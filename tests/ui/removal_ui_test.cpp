@@ -225,7 +225,9 @@ TEST_P(FailedRemovalTest, SaysCouldNotAndTheFolderStays) {
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::pathExists(Folder()));
   EXPECT_TRUE(ui::pathExists(ReadOnlyFile()));
-  if (GetParam().noInterpreter) EXPECT_TRUE(InterpreterStarts().empty()) << "nothing could be started";
+  if (GetParam().noInterpreter) {
+    EXPECT_TRUE(InterpreterStarts().empty()) << "nothing could be started";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Removals, FailedRemovalTest,
