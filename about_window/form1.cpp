@@ -3,10 +3,14 @@
 #include "about_window/form1_description.h"
 #include "forms/global.h"
 
-const forms::EventHandler<Form1> Form1::kHandlers[] = {
-    {L"Command1", forms::Event::Click, &Form1::Command1_Click},
+struct Form1::Handlers {
+  static constexpr forms::EventHandler<Form1> kTable[] = {
+      {L"Command1", forms::Event::Click, &Form1::Command1_Click},
+  };
+  static_assert(forms::HandlersMatch<Form1>(Form1Description, kTable),
+                "every handler names a control of the About window and an event that it raises");
 };
 
-Form1::Form1() : FormWithHandlers(Form1Description, kHandlers) {}
+Form1::Form1() : FormWithHandlers(Form1Description, Handlers::kTable) {}
 
 void Form1::Command1_Click() { forms::Global().Unload(*this); }

@@ -8,7 +8,7 @@ class Form1 : public forms::FormWithHandlers<Form1> {
   Form1();
 
  private:
-  static const forms::EventHandler<Form1> kHandlers[];
+  struct Handlers;  // the table of control events, in form1.cpp
 
   void Command1_Click();
 };

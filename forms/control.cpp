@@ -1,7 +1,5 @@
 #include "forms/control.h"
 
-#include <commctrl.h>
-
 #include <cwctype>
 
 #include "forms/drive_list.h"
@@ -13,62 +11,19 @@ namespace forms {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"FormsControl";
-constexpr wchar_t kImageClass[] = L"FormsImage";
-constexpr UINT_PTR kFrameSubclassId = 1;
 
-struct WindowKind {
-  const wchar_t* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-WindowKind KindOf(const ControlDescription& description) {
-  switch (description.type) {
-    case ControlClass::Label: {
-      const DWORD align = description.alignment == Alignment::Center  ? SS_CENTER
-                          : description.alignment == Alignment::Right ? SS_RIGHT
-                                                                      : SS_LEFT;
-      // SS_NOTIFY: a label takes clicks like any control.
-      return {L"Static", align | SS_NOTIFY, 0};
-    }
-    case ControlClass::CommandButton:
-      return {L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlClass::Frame:
-      // The frame is its controls' parent; the dialog keys reach inside it.
-      return {L"Button", BS_GROUPBOX, WS_EX_CONTROLPARENT};
-    case ControlClass::Image:
-      return {kImageClass, 0, 0};
-    case ControlClass::DriveListBox:
-      return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+DWORD WindowStyle(const ControlDescription& description) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | KindOf(description.type).style | (description.visible ? WS_VISIBLE : 0);
+  if (description.type == ControlClass::Label) {
+    style |= description.alignment == Alignment::Center  ? SS_CENTER
+             : description.alignment == Alignment::Right ? SS_RIGHT
+                                                         : SS_LEFT;
   }
-  return {L"Static", 0, 0};
+  return style;
 }
 
-// A frame's controls are its children, so it passes their notifications on to the window.
-LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT:
-      return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
-    case WM_ERASEBKGND:
-      // The window clips its children, so the frame paints its own ground.
-      if (const Control* control = ControlFromHandle(frame)) {
-        RECT client;
-        GetClientRect(frame, &client);
-        FillRect(reinterpret_cast<HDC>(wparam), &client, control->PrepareColors(reinterpret_cast<HDC>(wparam)));
-        return 1;
-      }
-      return DefSubclassProc(frame, message, wparam, lparam);
-    default:
-      return DefSubclassProc(frame, message, wparam, lparam);
-  }
-}
-
-LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+// Only calls that cannot raise: nothing may unwind into the system's frames.
+LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -93,6 +48,32 @@ HFONT CreateDescribedFont(const Font& font, int dpi) {
 
 }  // namespace
 
+// A frame's controls are its children, so it passes their notifications on to the window.
+// Subclassed through user32 alone: the common controls may be missing. Only calls that
+// cannot raise: nothing may unwind into the system's frames.
+LRESULT CALLBACK Control::FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  const Control* control = ControlFromHandle(frame);
+  if (!control) return DefWindowProcW(frame, message, wparam, lparam);
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+      return SendMessageW(GetAncestor(frame, GA_ROOT), message, wparam, lparam);
+    case WM_ERASEBKGND: {
+      // The window clips its children, so the frame paints its own ground.
+      RECT client;
+      GetClientRect(frame, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, control->PrepareColors(reinterpret_cast<HDC>(wparam)));
+      return 1;
+    }
+    default:
+      return CallWindowProcW(control->classProc_, frame, message, wparam, lparam);
+  }
+}
+
 Control* ControlFromHandle(HWND handle) {
   return handle ? static_cast<Control*>(GetPropW(handle, kControlProperty)) : nullptr;
 }
@@ -102,14 +83,13 @@ Control::Control(const ControlDescription& description, const ControlContext& co
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (description.type == ControlClass::Image) RegisterWindowClass(kImageClass, ImageProc);
 
-  const WindowKind kind = KindOf(description);
+  const ControlKind kind = KindOf(description.type);
   const RECT box = PixelRect(description.box, context.dpi);
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (description.visible ? WS_VISIBLE : 0);
   // A drop-down list's window height is that of its open list; the closed box sizes to the font.
   const int height = description.type == ControlClass::DriveListBox ? (box.bottom - box.top) * 8
                                                                      : box.bottom - box.top;
   const std::wstring caption(description.caption);
-  handle_ = CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), style, box.left, box.top,
+  handle_ = CreateWindowExW(kind.exStyle, kind.windowClass, caption.c_str(), WindowStyle(description), box.left, box.top,
                             box.right - box.left, height, context.parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(context.id)), instance, nullptr);
   if (!handle_) RaiseLastError(L"CreateWindowEx");
@@ -120,9 +100,13 @@ Control::Control(const ControlDescription& description, const ControlContext& co
   if (description.font) font_.Reset(CreateDescribedFont(*description.font, context.dpi));
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_.Get() : context.defaultFont), FALSE);
   if (description.backColor) backBrush_.Reset(CreateSolidBrush(*description.backColor));
-  if (description.type == ControlClass::Frame) SetWindowSubclass(handle_, FrameProc, kFrameSubclassId, 0);
+  if (description.type == ControlClass::Frame) {
+    classProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::FrameProc)));
+    if (!classProc_) RaiseLastError(L"SetWindowLongPtr");
+  }
   if (description.autoSize) FitToCaption();
-  if (description.type == ControlClass::DriveListBox) FillDriveList(handle_);
+  if (kind.showsDrives) FillDriveList(handle_);
 
   if (description.picture.kind == PictureKind::Icon) {
     const int size = GetSystemMetrics(SM_CXICON);
@@ -141,13 +125,25 @@ Control::Control(const ControlDescription& description, const ControlContext& co
 }
 
 Control::~Control() {
-  if (description_.type == ControlClass::Frame) RemoveWindowSubclass(handle_, FrameProc, kFrameSubclassId);
+  if (classProc_) SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
   RemovePropW(handle_, kControlProperty);
 }
 
 bool Control::CanTakeFocus() const {
-  const bool focusable = Type() == ControlClass::CommandButton || Type() == ControlClass::DriveListBox;
-  return focusable && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+  return KindOf(Type()).takesFocus && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+}
+
+std::optional<Event> Control::EventFor(WORD notification) const {
+  for (const Notification& raised : KindOf(Type()).raises) {
+    if (raised.code == notification) return raised.event;
+  }
+  return std::nullopt;
+}
+
+bool Control::ReadAfresh() { return KindOf(Type()).showsDrives && RefreshDriveList(handle_); }
+
+bool Control::ReadsAfreshOn(WORD notification) const {
+  return KindOf(Type()).showsDrives && notification == CBN_DROPDOWN;
 }
 
 wchar_t Control::AccessKey() const {
@@ -184,12 +180,12 @@ std::wstring Control::Drive() const {
 
 void Control::FitToCaption() {
   const std::wstring caption = Caption();
-  HDC dc = GetDC(handle_);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
   RECT text{};
-  DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, previous);
-  ReleaseDC(handle_, dc);
+  {
+    const WindowDC dc(handle_);
+    const SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)));
+    DrawTextW(dc.Get(), caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+  }
   SetWindowPos(handle_, nullptr, 0, 0, text.right, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -215,14 +211,12 @@ void Control::PaintPicture(HDC dc) const {
   } else if (bitmap_) {
     BITMAP info{};
     GetObjectW(bitmap_.Get(), sizeof(info), &info);
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, bitmap_.Get());
+    const OwnedMemoryDC source(CreateCompatibleDC(dc));
+    const SelectedObject picture(source.Get(), bitmap_.Get());
     const int width = description_.stretch ? box.right : info.bmWidth;
     const int height = description_.stretch ? box.bottom : info.bmHeight;
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    StretchBlt(dc, 0, 0, width, height, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   }
 }
 

@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "forms/control_kind.h"
 #include "forms/description.h"
-#include "forms/gdi_handles.h"
+#include "forms/owned.h"
 
 namespace forms {
 
@@ -33,10 +35,19 @@ class Control {
   int Index() const { return description_.index; }
   HWND Handle() const { return handle_; }
 
-  // Only buttons and drive pickers take the keyboard focus.
+  // Only buttons and drive pickers take the keyboard focus, while visible and enabled.
   bool CanTakeFocus() const;
+  bool IsPressable() const { return KindOf(Type()).pressable; }
   // The letter after the caption's ampersand, upper case, or 0.
   wchar_t AccessKey() const;
+
+  // The event that this notification from the control's window raises, if any.
+  std::optional<Event> EventFor(WORD notification) const;
+  // Reads afresh what the control shows of the system (a drive picker's drives), keeping
+  // its selection where it can. True when the selection moved, which raises Change.
+  bool ReadAfresh();
+  // True when this notification asks the control to read afresh (a drive picker dropped down).
+  bool ReadsAfreshOn(WORD notification) const;
 
   std::wstring Caption() const;
   void SetCaption(std::wstring_view caption);
@@ -50,6 +61,7 @@ class Control {
   void PaintPicture(HDC dc) const;
 
  private:
+  static LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
   void FitToCaption();
 
   const ControlDescription& description_;
@@ -60,6 +72,7 @@ class Control {
   OwnedIcon icon_;
   OwnedBitmap bitmap_;
   HCURSOR mouseIcon_ = nullptr;
+  WNDPROC classProc_ = nullptr;  // a frame's own window procedure, under its subclass
 };
 
 // The control whose child window this is, or null.

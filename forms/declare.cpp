@@ -33,9 +33,13 @@ AnsiText::~AnsiText() {
   *variable_ = std::move(converted);
 }
 
+HMODULE SystemLibrary(std::wstring_view library) {
+  return LoadLibraryExW(std::wstring(library).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 FARPROC BindEntry(std::wstring_view library, const char* entry) {
   const std::wstring name(library);
-  HMODULE module = LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  HMODULE module = SystemLibrary(name);
   if (!module) throw RuntimeError(kFileNotFound, L"File not found: " + name);
   FARPROC address = GetProcAddress(module, entry);
   if (!address) {

@@ -1,6 +1,7 @@
 // System functions declared by library and entry name and bound on their first call.
-// A text argument goes to the system as a copy in the ANSI code page; a text variable
-// passed to it gets the copy back, converted, after the call.
+// For an ANSI entry a text argument goes to the system as a copy in the ANSI code page,
+// and a text variable passed to it gets the copy back, converted, after the call; a wide
+// entry takes its arguments as they are.
 #pragma once
 
 #include <windows.h>
@@ -41,19 +42,29 @@ decltype(auto) MarshalArgument(Argument&& argument) {
   }
 }
 
-// Loads a library from the system directory and finds an entry in it; raises
-// "File not found" or "Can't find DLL entry point" when it can't.
+// Loads a library from the system directory, or gives the one already loaded; null when
+// it can't. The library stays loaded for the rest of the run.
+HMODULE SystemLibrary(std::wstring_view library);
+
+// Finds an entry in a library of the system directory; raises "File not found" or
+// "Can't find DLL entry point" when it can't.
 FARPROC BindEntry(std::wstring_view library, const char* entry);
 
+enum class TextArguments { Ansi, Wide };
+
 // `Function` is the entry's pointer type, e.g. DWORD(WINAPI*)(LPCSTR).
-template <class Function>
+template <class Function, TextArguments kTexts = TextArguments::Ansi>
 class DeclaredFunction {
  public:
   DeclaredFunction(std::wstring_view library, const char* entry) : library_(library), entry_(entry) {}
 
   template <class... Arguments>
   auto operator()(Arguments&&... arguments) const {
-    return Bound()(MarshalArgument(std::forward<Arguments>(arguments))...);
+    if constexpr (kTexts == TextArguments::Ansi) {
+      return Bound()(MarshalArgument(std::forward<Arguments>(arguments))...);
+    } else {
+      return Bound()(std::forward<Arguments>(arguments)...);
+    }
   }
 
  private:

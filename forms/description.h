@@ -2,6 +2,7 @@
 // Sizes are in twips; a property left at its initialiser keeps the platform's default.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -79,5 +80,16 @@ struct FormDescription {
   // Listed from the top of the stacking order down; a frame's controls follow it.
   std::span<const ControlDescription> controls;
 };
+
+// A control's window id: its position in its window's description, from 1.
+constexpr int ControlIdAt(size_t position) { return static_cast<int>(position) + 1; }
+
+// The window id of the described control of that name and index, or 0 when there is none.
+constexpr int ControlId(const FormDescription& description, std::wstring_view name, int index = kNotAnArray) {
+  for (size_t i = 0; i < description.controls.size(); ++i) {
+    if (description.controls[i].name == name && description.controls[i].index == index) return ControlIdAt(i);
+  }
+  return 0;
+}
 
 }  // namespace forms

@@ -4,25 +4,41 @@
 
 #include <cwctype>
 
+#include "forms/declare.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
 namespace {
 
+// mpr.dll is no KnownDLL: imported statically, a copy of it beside the program would be
+// loaded from the stick before the program runs. Bound from the system directory instead.
+const DeclaredFunction<DWORD(WINAPI*)(LPCWSTR, LPWSTR, LPDWORD), TextArguments::Wide> WNetGetConnectionW{
+    L"mpr.dll", "WNetGetConnectionW"};
+
+// The remote name of a network drive, or nothing when the system can't tell it.
+std::wstring RemoteName(const std::wstring& drive) {
+  wchar_t remote[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  try {
+    if (WNetGetConnectionW(drive.c_str(), remote, &length) != NO_ERROR) return {};
+  } catch (const RuntimeError&) {
+    // Without mpr the drive is still listed, by its letter alone, like an unnamed one.
+    return {};
+  }
+  return remote;
+}
+
 std::wstring DriveEntry(wchar_t letter) {
   std::wstring entry{static_cast<wchar_t>(std::towlower(letter)), L':'};
   const std::wstring root = entry + L"\\";
   if (GetDriveTypeW(root.c_str()) == DRIVE_REMOTE) {
-    wchar_t remote[MAX_PATH] = {};
-    DWORD length = MAX_PATH;
-    if (WNetGetConnectionW(entry.c_str(), remote, &length) == NO_ERROR) entry += L" [" + std::wstring(remote) + L"]";
+    const std::wstring remote = RemoteName(entry);
+    if (!remote.empty()) entry += L" [" + remote + L"]";
     return entry;
   }
   wchar_t label[MAX_PATH + 1] = {};
-  // An empty drive must not bring up the system's "insert a disk" box.
-  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+  // The program's error mode keeps an empty drive from bringing up the system's "insert a disk" box.
   const BOOL ready = GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
-  SetErrorMode(previousMode);
   if (ready && label[0]) entry += L" [" + std::wstring(label) + L"]";
   return entry;
 }

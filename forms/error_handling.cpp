@@ -2,11 +2,41 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "forms/message_box.h"
 #include "forms/project.h"
 #include "forms/text.h"
 
 namespace forms {
+namespace {
+
+int runningHandlers = 0;
+// Few entries, each at most once: the vector only grows when another kind of work is put off.
+std::vector<void (*)() noexcept> deferredWork;
+
+}  // namespace
+
+HandlerScope::HandlerScope() noexcept { ++runningHandlers; }
+
+HandlerScope::~HandlerScope() {
+  if (--runningHandlers > 0) return;
+  // Each piece runs its own handlers, which may put off work again: take it out first.
+  while (!deferredWork.empty()) {
+    void (*work)() noexcept = deferredWork.front();
+    deferredWork.erase(deferredWork.begin());
+    work();
+  }
+}
+
+void WhenNoHandlerRuns(void (*work)() noexcept) {
+  if (runningHandlers == 0) {
+    work();
+  } else if (std::find(deferredWork.begin(), deferredWork.end(), work) == deferredWork.end()) {
+    deferredWork.push_back(work);
+  }
+}
 
 void ErrObject::Clear() {
   Number = 0;

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "forms/drive_list.h"
+#include "forms/declare.h"
 #include "forms/geometry.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 #include "forms/runtime_error.h"
 #include "forms/window_class.h"
 
@@ -23,9 +23,22 @@ int loadedForms = 0;
 
 DWORD FormStyle(const FormDescription& description) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  switch (description.borderStyle) {
+    case BorderStyle::FixedSingle:
+      break;  // a thin frame without WS_THICKFRAME: the user cannot resize the window
+  }
   if (description.minButton) style |= WS_MINIMIZEBOX;
   if (description.maxButton) style |= WS_MAXIMIZEBOX;
   return style;
+}
+
+// Where the window's frame of that size starts.
+POINT StartUpPlace(const FormDescription& description, int width, int height) {
+  switch (description.startUpPosition) {
+    case StartUpPosition::CenterScreen:
+      break;
+  }
+  return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
 }
 
 HFONT CreateDefaultFont() {
@@ -40,10 +53,6 @@ HFONT CreateDefaultFont() {
 HICON LoadIconSized(HINSTANCE instance, int id, int metric) {
   const int size = GetSystemMetrics(metric);
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
-}
-
-bool IsButton(const Control* control) {
-  return control && control->Type() == ControlClass::CommandButton;
 }
 
 }  // namespace
@@ -75,12 +84,11 @@ void Form::Load() {
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const POINT place = StartUpPlace(description_, width, height);
   const std::wstring caption(description_.caption);
   // The window that is active now owns the new one, so a modal window stays above it.
-  HWND owner = ActiveWindow();
-  if (!CreateWindowExW(0, kFormClass, caption.c_str(), style, left, top, width, height, owner, nullptr,
+  HWND owner = ActiveFormWindow();
+  if (!CreateWindowExW(0, kFormClass, caption.c_str(), style, place.x, place.y, width, height, owner, nullptr,
                        instance, this)) {
     RaiseLastError(L"CreateWindowEx");
   }
@@ -104,7 +112,7 @@ void Form::CreateControls() {
   const auto& list = description_.controls;
   for (size_t i = 0; i < list.size(); ++i) {
     const ControlDescription& control = list[i];
-    ControlContext context{handle_, static_cast<int>(i) + 1, dpi_, defaultFont_.Get(), backBrush_.Get()};
+    ControlContext context{handle_, ControlIdAt(i), dpi_, defaultFont_.Get(), backBrush_.Get()};
     if (!control.container.empty()) {
       Control& frame = Controls(control.container);
       context.parent = frame.Handle();
@@ -116,7 +124,9 @@ void Form::CreateControls() {
 void Form::AddToolTips() {
   const bool any = std::any_of(controls_.begin(), controls_.end(),
                                [](const auto& c) { return !c->Description().toolTipText.empty(); });
-  if (!any) return;
+  // The tooltip class is the common controls'; without them the window opens without
+  // tooltips, and without a word.
+  if (!any || !SystemLibrary(L"comctl32.dll")) return;
   toolTips_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
@@ -161,11 +171,11 @@ bool Form::QueryUnloadThenUnload(UnloadMode mode) {
   return true;
 }
 
-std::vector<HWND> Form::DisableFormWindows(HWND except) {
+std::vector<HWND> DisableFormWindows(HWND except) {
   std::vector<HWND> disabled;
   for (HWND window : ThreadWindows()) {
-    const Form* form = FromWindow(window);
-    if (window != except && form && form->handle_ == window && IsWindowEnabled(window)) {
+    const Form* form = FormOfWindow(window);
+    if (window != except && form && form->Handle() == window && IsWindowEnabled(window)) {
       EnableWindow(window, FALSE);
       disabled.push_back(window);
     }
@@ -221,7 +231,7 @@ void Form::MoveFocus(bool backwards) {
 
 bool Form::PressAccessKey(wchar_t key) {
   for (const auto& control : controls_) {
-    if (IsButton(control.get()) && control->AccessKey() == key && control->CanTakeFocus()) {
+    if (control->IsPressable() && control->AccessKey() == key && control->CanTakeFocus()) {
       SetFocus(control->Handle());
       SendMessageW(control->Handle(), BM_CLICK, 0, 0);
       return true;
@@ -232,21 +242,21 @@ bool Form::PressAccessKey(wchar_t key) {
 
 bool Form::PressFocusedButton() {
   const Control* focused = ControlFromHandle(GetFocus());
-  if (!IsButton(focused) || Form::FromWindow(focused->Handle()) != this) return false;
+  if (!focused || !focused->IsPressable() || FormOfWindow(focused->Handle()) != this) return false;
   SendMessageW(focused->Handle(), BM_CLICK, 0, 0);
   return true;
 }
 
-HWND Form::ActiveWindow() {
+HWND ActiveFormWindow() {
   HWND active = GetActiveWindow();
-  if (FromWindow(active)) return active;
+  if (FormOfWindow(active)) return active;
   for (HWND window : ThreadWindows()) {
-    if (FromWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window)) return window;
+    if (FormOfWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window)) return window;
   }
   return nullptr;
 }
 
-Form* Form::FromWindow(HWND window) {
+Form* FormOfWindow(HWND window) {
   if (!window) return nullptr;
   HWND root = GetAncestor(window, GA_ROOT);
   wchar_t className[32] = {};
@@ -255,7 +265,11 @@ Form* Form::FromWindow(HWND window) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  return AtSystemBoundary<LRESULT>(0, [&] { return ProcessMessage(window, message, wparam, lparam); });
+}
+
+LRESULT Form::ProcessMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     form->handle_ = window;
@@ -327,7 +341,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void Form::OnActivate(bool active) {
   if (!active) {
-    if (Form::FromWindow(GetFocus()) == this) lastFocus_ = GetFocus();
+    if (FormOfWindow(GetFocus()) == this) lastFocus_ = GetFocus();
     return;
   }
   if (lastFocus_ && IsWindow(lastFocus_)) {
@@ -343,35 +357,39 @@ void Form::OnActivate(bool active) {
 void Form::OnCommand(HWND window, WORD notification) {
   const Control* control = ControlFromHandle(window);
   if (!control) return;
-  // The handler may unload the window and its controls: keep only the name.
+  // A handler may unload the window and its controls: keep only what the control said.
   const std::wstring_view name = control->Name();
-  switch (control->Type()) {
-    case ControlClass::CommandButton:
-      if (notification == BN_CLICKED) RunEventHandler([&] { RaiseControlEvent(name, Event::Click); });
-      break;
-    case ControlClass::Label:
-      if (notification == STN_CLICKED) RunEventHandler([&] { RaiseControlEvent(name, Event::Click); });
-      break;
-    case ControlClass::DriveListBox:
-      if (notification == CBN_SELCHANGE) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
-      if (notification == CBN_DROPDOWN && RefreshDriveList(window)) {
-        RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
-      }
-      break;
-    default:
-      break;
-  }
+  const std::optional<Event> event = control->EventFor(notification);
+  if (control->ReadsAfreshOn(notification)) ReadControlsAfresh();
+  if (event) RunEventHandler([&] { RaiseControlEvent(name, *event); });
 }
 
+// A drive that goes while a handler waits on a box, a modal window or a started program
+// must not move the selection under it: the handler goes on with the drive it was given.
 void Form::OnDeviceChange() {
-  std::vector<std::wstring_view> changed;
-  for (const auto& control : controls_) {
-    if (control->Type() == ControlClass::DriveListBox && RefreshDriveList(control->Handle())) {
-      changed.push_back(control->Name());
+  outdated_ = true;
+  WhenNoHandlerRuns(&Form::ReadOutdatedFormsAfresh);
+}
+
+void Form::ReadOutdatedFormsAfresh() noexcept {
+  RunEventHandler([] {
+    for (HWND window : ThreadWindows()) {
+      Form* form = FormOfWindow(window);
+      if (form && form->handle_ == window && form->outdated_) form->ReadControlsAfresh();
     }
-  }
+  });
+}
+
+void Form::ReadControlsAfresh() {
+  outdated_ = false;
+  std::vector<std::wstring_view> moved;
+  RunEventHandler([&] {
+    for (const auto& control : controls_) {
+      if (control->ReadAfresh()) moved.push_back(control->Name());
+    }
+  });
   // Raised after the loop: a handler may unload the window and its controls.
-  for (std::wstring_view name : changed) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
+  for (std::wstring_view name : moved) RunEventHandler([&] { RaiseControlEvent(name, Event::Change); });
 }
 
 }  // namespace forms

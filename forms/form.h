@@ -3,9 +3,11 @@
 // Handler conventions: a window class derives from FormWithHandlers<Self> and names every
 // handler after its control and event, joined by an underscore (cmdHapus_Click). The
 // window's own events (Form_Initialize, Form_Activate, Form_QueryUnload) are virtual
-// members; control events are routed through the class's table of EventHandler rows.
-// Handlers see no window messages. A runtime error that leaves a handler goes to the
-// runtime's default handling (a message box), and the program goes on.
+// members; control events are routed through the class's constexpr table of EventHandler
+// rows, which the class checks against its description with HandlersMatch in a
+// static_assert, so that a misspelt control or an event its kind never raises does not
+// compile. Handlers see no window messages. A runtime error that leaves a handler goes to
+// the runtime's default handling (a message box), and the program goes on.
 #pragma once
 
 #include <windows.h>
@@ -19,11 +21,9 @@
 #include "forms/control.h"
 #include "forms/description.h"
 #include "forms/error_handling.h"
-#include "forms/gdi_handles.h"
+#include "forms/owned.h"
 
 namespace forms {
-
-enum class Event { Click, Change };
 
 // What started an unload, as QueryUnload's UnloadMode receives it.
 enum UnloadMode : std::int16_t {
@@ -54,29 +54,22 @@ class Form {
   // Loads the window when it is not loaded and shows it. Modal: returns once it is unloaded,
   // and meanwhile the program's other windows take no input.
   void Show(ShowMode mode = ShowMode::Modeless);
-  // Raises QueryUnload and unloads the window unless the handler cancelled. True when unloaded.
-  bool QueryUnloadThenUnload(UnloadMode mode);
 
   // Raises a runtime error when the window is not loaded or has no such control.
   Control& Controls(std::wstring_view name, int index = kNotAnArray);
-
-  // Keyboard interface, used by the message loop.
-  void MoveFocus(bool backwards);
-  bool PressAccessKey(wchar_t key);
-  bool PressFocusedButton();
-
-  // Disables the program's windows that take input, but for `except`; returns them.
-  static std::vector<HWND> DisableFormWindows(HWND except);
-  // The window of the program that should own a message box now.
-  static HWND ActiveWindow();
-  // The form whose window this is (or contains), or null.
-  static Form* FromWindow(HWND window);
 
  protected:
   virtual void RaiseControlEvent(std::wstring_view control, Event event);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend class FormInternals;
+
+  bool QueryUnloadThenUnload(UnloadMode mode);
+  void MoveFocus(bool backwards);
+  bool PressAccessKey(wchar_t key);
+  bool PressFocusedButton();
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+  static LRESULT ProcessMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   // Raises QueryUnload; true when the handler asked to keep the window.
   bool QueryUnloadCancels(UnloadMode mode);
@@ -85,6 +78,10 @@ class Form {
   void OnActivate(bool active);
   void OnCommand(HWND control, WORD notification);
   void OnDeviceChange();
+  // Has the controls read afresh what they show of the system, and raises Change for each
+  // whose selection moved.
+  void ReadControlsAfresh();
+  static void ReadOutdatedFormsAfresh() noexcept;
   void Destroy();
   void FocusFirst();
   std::vector<Control*> FocusOrder() const;
@@ -100,6 +97,7 @@ class Form {
   OwnedWindow toolTips_;
   HWND lastFocus_ = nullptr;
   std::vector<HWND> disabledByModal_;
+  bool outdated_ = false;  // a device change came while a handler ran
 };
 
 template <class Owner>
@@ -108,6 +106,19 @@ struct EventHandler {
   Event event;
   void (Owner::*handler)();
 };
+
+// True when every row names a control of the description whose kind raises that event.
+template <class Owner>
+constexpr bool HandlersMatch(const FormDescription& description, std::span<const EventHandler<Owner>> handlers) {
+  for (const EventHandler<Owner>& row : handlers) {
+    bool found = false;
+    for (const ControlDescription& control : description.controls) {
+      found = found || (control.name == row.control && Raises(control.type, row.event));
+    }
+    if (!found) return false;
+  }
+  return true;
+}
 
 template <class Owner>
 class FormWithHandlers : public Form {
@@ -127,9 +138,6 @@ class FormWithHandlers : public Form {
 
   std::span<const EventHandler<Owner>> handlers_;
 };
-
-// The program ends when this turns false.
-bool AnyFormLoaded();
 
 // Creates a window object; its Initialize event runs before any window exists.
 template <class F>

@@ -1,6 +1,6 @@
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 
-#include "forms/form.h"
+#include "forms/error_handling.h"
 
 namespace forms {
 namespace {
@@ -14,21 +14,26 @@ wchar_t LetterOrDigit(WPARAM key) {
   return letter || digit ? static_cast<wchar_t>(key) : 0;
 }
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) noexcept {
+  return AtSystemBoundary<BOOL>(FALSE, [&] {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+  });
 }
 
 }  // namespace
 
+// The loop handles the dialog keys itself rather than through IsDialogMessage: the Tab
+// order follows the controls' TabIndex, which differs from the stacking order that
+// IsDialogMessage walks, and Wine's combo box swallows Alt+F4 before a dialog sees it.
 bool TranslateDialogKey(const MSG& message) {
-  Form* form = Form::FromWindow(message.hwnd);
+  Form* form = FormOfWindow(message.hwnd);
   if (!form || !IsWindowEnabled(form->Handle())) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
-    form->MoveFocus(ShiftIsDown());
+    FormInternals::MoveFocus(*form, ShiftIsDown());
     return true;
   }
-  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) return form->PressFocusedButton();
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) return FormInternals::PressFocusedButton(*form);
   if (message.message == WM_SYSKEYDOWN && AltIsDown(message) && message.wParam == VK_F4) {
     // Wine's combo box swallows every system key while it has the focus, Alt+F4 included.
     PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -36,7 +41,7 @@ bool TranslateDialogKey(const MSG& message) {
   }
   if (message.message == WM_SYSKEYDOWN && AltIsDown(message)) {
     const wchar_t key = LetterOrDigit(message.wParam);
-    return key && form->PressAccessKey(key);
+    return key && FormInternals::PressAccessKey(*form, key);
   }
   return false;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -28,26 +28,28 @@ WORD ShowCommand(WindowStyle style) {
 bool IsInput(const MSG& message) {
   const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
   const bool mouse = message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST;
-  return (key || mouse) && Form::FromWindow(message.hwnd);
+  return (key || mouse) && FormOfWindow(message.hwnd);
 }
 
 }  // namespace
 
 bool IsBusy() { return busy; }
 
-StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style) {
+StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style,
+                            std::wstring_view currentDirectory) {
   STARTUPINFOW startup{sizeof(startup)};
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = ShowCommand(style);
   const std::wstring applicationPath(application);
+  const std::wstring directory(currentDirectory);
   std::wstring line(commandLine);  // CreateProcessW may write into its command line
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(applicationPath.empty() ? nullptr : applicationPath.c_str(), line.data(), nullptr, nullptr,
-                      FALSE, 0, nullptr, nullptr, &startup, &started)) {
+                      FALSE, 0, nullptr, directory.empty() ? nullptr : directory.c_str(), &startup, &started)) {
     throw RuntimeError(kFileNotFound);
   }
   CloseHandle(started.hThread);
-  return {OwnedProcess(started.hProcess), started.dwProcessId};
+  return {OwnedHandle(started.hProcess), started.dwProcessId};
 }
 
 long Shell(std::wstring_view commandLine, WindowStyle style) {
@@ -55,7 +57,7 @@ long Shell(std::wstring_view commandLine, WindowStyle style) {
 }
 
 void WaitModally(HANDLE process) {
-  const std::vector<HWND> disabled = Form::DisableFormWindows(nullptr);
+  const std::vector<HWND> disabled = DisableFormWindows(nullptr);
   busy = true;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   bool quit = false;

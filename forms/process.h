@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "forms/gdi_handles.h"
+#include "forms/owned.h"
 
 namespace forms {
 
@@ -19,18 +19,17 @@ enum WindowStyle : int {
   kMinimizedNoFocus = 6,
 };
 
-inline BOOL WINAPI CloseProcessHandle(HANDLE handle) { return CloseHandle(handle); }
-using OwnedProcess = Owned<HANDLE, CloseProcessHandle>;
-
 struct StartedProgram {
-  OwnedProcess process;
+  OwnedHandle process;
   DWORD id = 0;
 };
 
 // Starts `commandLine`. With an empty `application` the system finds the program that the
-// line names first; otherwise `application` is the program's full path. Raises
+// line names first; otherwise `application` is the program's full path. The program starts
+// in `currentDirectory`, or in this program's current folder when that is empty. Raises
 // "File not found" when nothing can be started.
-StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style);
+StartedProgram StartProgram(std::wstring_view application, std::wstring_view commandLine, WindowStyle style,
+                            std::wstring_view currentDirectory = {});
 
 // Starts the command line and returns its task id at once.
 long Shell(std::wstring_view commandLine, WindowStyle style);

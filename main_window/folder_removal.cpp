@@ -4,6 +4,7 @@
 #include "forms/message_box.h"
 #include "forms/process.h"
 #include "main_window/frm_auto.h"
+#include "main_window/system_interpreter.h"
 
 namespace {
 
@@ -16,25 +17,26 @@ constexpr wchar_t kNotDeleted[] = L"Autorun.inf folder could NOT be deleted ..."
 constexpr wchar_t kNotFound[] = L"Autorun.inf folder is NOT found ...";
 constexpr wchar_t kAttention[] = L"Attention !";
 
-// The system's own interpreter: a cmd.exe on the stick or in the current folder is never run.
-std::wstring SystemCommandInterpreter() {
-  wchar_t directory[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) forms::RaiseLastError(L"GetSystemDirectory");
-  return std::wstring(directory, length) + L"\\cmd.exe";
-}
-
 // Runs the removal command and waits for it. False when the interpreter could not be started.
+// It is the system's own interpreter, so a cmd.exe on the stick or in the current folder is
+// never run; and it starts in the system directory, so it keeps no folder on the stick busy.
 bool RunToEnd(const std::wstring& commandLine) {
+  const std::wstring system = SystemDirectory();
   forms::StartedProgram started;
   try {
-    started = forms::StartProgram(SystemCommandInterpreter(), commandLine, forms::kMinimizedFocus);
+    started = forms::StartProgram(SystemCommandInterpreter(), commandLine, forms::kMinimizedFocus, system);
   } catch (const forms::RuntimeError& error) {
     if (error.Number() != forms::kFileNotFound) throw;
     return false;
   }
   forms::WaitModally(started.process.Get());
   return true;
+}
+
+// "Gone" counts only while the drive still answers: a drive pulled out meanwhile hides the
+// folder as well as a removal would.
+bool RootAnswers(const std::wstring& drive) {
+  return GetFileAttributesW((drive + L"\\").c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
@@ -48,9 +50,9 @@ void frmAuto::cmdHapus_Click() {
     }
     const std::wstring confirmation = std::wstring(kQuestion) + L"\r\n\r\n" + kWarning;
     if (forms::MsgBox(confirmation, MB_OKCANCEL | MB_ICONQUESTION, L"Confirmation") != IDOK) return;
-    const std::wstring commandLine = kRemoveCommand + Label1().Caption() + kFolderName;
+    const std::wstring drive = Label1().Caption();
     // The interpreter's exit code says nothing reliable: only a second look tells.
-    if (RunToEnd(commandLine) && FolderExists(path) != forms::True) {
+    if (RunToEnd(kRemoveCommand + drive + kFolderName) && FolderExists(path) != forms::True && RootAnswers(drive)) {
       forms::MsgBox(kDeleted, MB_OK | MB_ICONINFORMATION, L"Information");
     } else {
       forms::MsgBox(kNotDeleted, MB_OK | MB_ICONSTOP, kAttention);

@@ -7,13 +7,17 @@
 #include "main_window/frm_auto_description.h"
 #include "main_window/modvista.h"
 
-const forms::EventHandler<frmAuto> frmAuto::kHandlers[] = {
-    {L"Drive1", forms::Event::Change, &frmAuto::Drive1_Change},
-    {L"cmdHapus", forms::Event::Click, &frmAuto::cmdHapus_Click},
-    {L"Command1", forms::Event::Click, &frmAuto::Command1_Click},
-    {L"Command2", forms::Event::Click, &frmAuto::Command2_Click},
-    {L"Label5", forms::Event::Click, &frmAuto::Label5_Click},
-    {L"Label6", forms::Event::Click, &frmAuto::Label6_Click},
+struct frmAuto::Handlers {
+  static constexpr forms::EventHandler<frmAuto> kTable[] = {
+      {L"Drive1", forms::Event::Change, &frmAuto::Drive1_Change},
+      {L"cmdHapus", forms::Event::Click, &frmAuto::cmdHapus_Click},
+      {L"Command1", forms::Event::Click, &frmAuto::Command1_Click},
+      {L"Command2", forms::Event::Click, &frmAuto::Command2_Click},
+      {L"Label5", forms::Event::Click, &frmAuto::Label5_Click},
+      {L"Label6", forms::Event::Click, &frmAuto::Label6_Click},
+  };
+  static_assert(forms::HandlersMatch<frmAuto>(frmAutoDescription, kTable),
+                "every handler names a control of the main window and an event that it raises");
 };
 
 const forms::DeclaredFunction<DWORD(WINAPI*)(LPCSTR)> frmAuto::GetFileAttributesA{L"kernel32",
@@ -21,7 +25,7 @@ const forms::DeclaredFunction<DWORD(WINAPI*)(LPCSTR)> frmAuto::GetFileAttributes
 const forms::DeclaredFunction<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>
     frmAuto::ShellExecuteA{L"shell32.dll", "ShellExecuteA"};
 
-frmAuto::frmAuto() : FormWithHandlers(frmAutoDescription, kHandlers) {}
+frmAuto::frmAuto() : FormWithHandlers(frmAutoDescription, Handlers::kTable) {}
 
 void frmAuto::Form_Initialize() { modvista::InitVisualStyles(); }
 

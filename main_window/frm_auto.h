@@ -1,4 +1,5 @@
 // The main window: the drive picker, the removal of autorun.inf, the links, About and Exit.
+// The Delete button's handler, cmdHapus_Click, has a file of its own: folder_removal.cpp.
 #pragma once
 
 #include <windows.h>
@@ -17,7 +18,7 @@ class frmAuto : public forms::FormWithHandlers<frmAuto> {
   forms::Boolean FolderExists(std::wstring& sPath);
 
  private:
-  static const forms::EventHandler<frmAuto> kHandlers[];
+  struct Handlers;  // the table of control events, in frm_auto.cpp
   static const forms::DeclaredFunction<DWORD(WINAPI*)(LPCSTR)> GetFileAttributesA;
   static const forms::DeclaredFunction<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecuteA;
 

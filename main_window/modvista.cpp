@@ -9,7 +9,7 @@ const InitCommonControlsExFunction InitCommonControlsEx{L"comctl32.dll", "InitCo
 forms::Boolean InitVisualStyles(const InitCommonControlsExFunction& initCommonControlsEx) {
   forms::ResumeNextOnError onError;
   INITCOMMONCONTROLSEX record;
-  record.dwSize = 8;
+  record.dwSize = sizeof(record);  // 8
   record.dwICC = ICC_USEREX_CLASSES;
   // What the function itself returns says nothing the program acts on.
   onError([&] { initCommonControlsEx(&record); });

@@ -1,7 +1,7 @@
 #include "tests/cmd_standin/child_process.h"
 
+#include "forms/owned.h"
 #include "tests/cmd_standin/this_process.h"
-#include "tests/cmd_standin/unique_handle.h"
 #include "tests/cmd_standin/win32_error.h"
 
 namespace standin {
@@ -23,8 +23,8 @@ DWORD RunToExit(const std::wstring& exe, std::wstring commandLine, std::optional
                       &startup, &started)) {
     ThrowLastError(L"start " + exe);
   }
-  const UniqueHandle process(started.hProcess);
-  const UniqueHandle thread(started.hThread);
+  const forms::OwnedHandle process(started.hProcess);
+  const forms::OwnedHandle thread(started.hThread);
   if (WaitForSingleObject(process.Get(), kExitTimeoutMs) != WAIT_OBJECT_0) {
     TerminateProcess(process.Get(), ERROR_TIMEOUT);
     throw Win32Error(ERROR_TIMEOUT, L"wait for " + commandLine);

@@ -2,11 +2,12 @@
 // cmd /c rd /s /q <\\.\ or \\?\ path> and records how it was started.
 //
 // Log: when CMD_STANDIN_LOG holds a Windows path, each start appends one line to that file,
-// UTF-8, ended by LF, before anything else is done. Three fields, split by TAB:
+// UTF-8, ended by LF, before anything else is done. Four fields, split by TAB:
 //   show=<n>      STARTUPINFO.wShowWindow when STARTF_USESHOWWINDOW is set, else show=none
 //   exe=<path>    this program's own path, telling which cmd ran
+//   cwd=<path>    the current folder it was started in
 //   <command>     the command line exactly as received (last: only it may hold a TAB)
-// e.g.  show=2<TAB>exe=C:\windows\system32\cmd.exe<TAB>cmd /c rd /s /q \\.\q:\autorun.inf
+// e.g.  show=2<TAB>exe=C:\windows\system32\cmd.exe<TAB>cwd=C:\windows\system32<TAB>cmd /c rd /s /q \\.\q:\autorun.inf
 //
 // Exit codes:
 //   0  the folder is gone
@@ -35,14 +36,6 @@ namespace {
 
 enum ExitCode : int { kRemoved = 0, kRemovalFailed = 1, kOtherCommand = 2, kNoLog = 3 };
 
-std::wstring ShowState() {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  GetStartupInfoW(&startup);
-  if (!(startup.dwFlags & STARTF_USESHOWWINDOW)) return L"show=none";
-  return L"show=" + std::to_wstring(startup.wShowWindow);
-}
-
 void Report(const std::wstring& text) { std::fwprintf(stderr, L"%ls\n", text.c_str()); }
 
 void WaitAsAsked() {
@@ -59,7 +52,8 @@ int main() {
   try {
     standin::AppendLineToLogNamedBy(
         L"CMD_STANDIN_LOG",
-        ShowState() + L"\texe=" + standin::ThisProgramPath() + L"\t" + commandLine);
+        standin::ShowStateField() + L"\texe=" + standin::ThisProgramPath() + L"\tcwd=" + standin::CurrentFolder() +
+            L"\t" + commandLine);
   } catch (const standin::Win32Error& error) {
     Report(error.Describe());
     return kNoLog;

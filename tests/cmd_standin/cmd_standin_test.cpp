@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "forms/owned.h"
 #include "tests/cmd_standin/child_process.h"
 #include "tests/cmd_standin/file_tree.h"
 #include "tests/cmd_standin/log_file.h"
 #include "tests/cmd_standin/poll_until.h"
+#include "tests/cmd_standin/this_process.h"
 #include "tests/cmd_standin/win32_error.h"
 
 namespace standin {
@@ -59,8 +61,8 @@ void MakeUnixSymbolicLink(const std::wstring& folder, const std::wstring& target
     ThrowLastError(L"start " + commandLine);
   }
   // Wine gives no handles to wait on for a Unix process; the link's appearing is the sign.
-  const UniqueHandle process(started.hProcess);
-  const UniqueHandle thread(started.hThread);
+  const forms::OwnedHandle process(started.hProcess);
+  const forms::OwnedHandle thread(started.hThread);
   std::wstring linkPath = folder + L"\\" + link;
   std::replace(linkPath.begin(), linkPath.end(), L'/', L'\\');
   if (!PollUntil([&] { return Exists(linkPath); }, kLinkTimeoutMs)) {
@@ -80,7 +82,7 @@ class CmdStandinTest : public testing::Test {
     const DWORD exitCode = RunToExit(standin, commandLine, showWindow);
     const std::wstring show = showWindow ? L"show=" + std::to_wstring(*showWindow) : L"show=none";
     EXPECT_EQ(LogLines(logPath),
-              std::vector<std::wstring>{show + L"\texe=" + standin + L"\t" + commandLine});
+              std::vector<std::wstring>{show + L"\texe=" + standin + L"\tcwd=" + CurrentFolder() + L"\t" + commandLine});
     return exitCode;
   }
 
@@ -156,7 +158,7 @@ TEST_F(CmdStandinTest, LeavesWhatALinkInsideLeadsTo) {
 
 TEST_F(CmdStandinTest, FailsAndKeepsTheFolderWhileAFileInItIsHeldOpen) {
   const std::wstring held = tree.root + L"\\nested\\deeper\\leaf.txt";
-  const UniqueHandle holder = HoldWithoutSharing(held);
+  const forms::OwnedHandle holder = HoldWithoutSharing(held);
 
   EXPECT_NE(Run(L"cmd /c rd /s /q \\\\.\\" + tree.root), 0u);
 

@@ -33,9 +33,9 @@ void MakeFolder(const std::wstring& path) {
 }
 
 void MakeFile(const std::wstring& path, DWORD attributes) {
-  const UniqueHandle file(CreateFileW(LiteralPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+  const forms::OwnedHandle file(CreateFileW(LiteralPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_NEW, attributes, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) ThrowLastError(L"make file " + path);
+  if (!file) ThrowLastError(L"make file " + path);
   DWORD written = 0;
   if (!WriteFile(file.Get(), path.data(), static_cast<DWORD>(path.size() * sizeof(wchar_t)),
                  &written, nullptr)) {
@@ -53,10 +53,10 @@ bool Exists(const std::wstring& path) {
   return GetFileAttributesW(LiteralPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-UniqueHandle HoldWithoutSharing(const std::wstring& path) {
-  UniqueHandle file(CreateFileW(LiteralPath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+forms::OwnedHandle HoldWithoutSharing(const std::wstring& path) {
+  forms::OwnedHandle file(CreateFileW(LiteralPath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) ThrowLastError(L"hold " + path);
+  if (!file) ThrowLastError(L"hold " + path);
   return file;
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/cmd_standin/unique_handle.h"
+#include "forms/owned.h"
 
 namespace standin {
 
@@ -19,7 +19,7 @@ void SetAttributes(const std::wstring& path, DWORD attributes);
 bool Exists(const std::wstring& path);
 
 // Opens a file so that nobody else may open it, delete it included, until the handle goes.
-UniqueHandle HoldWithoutSharing(const std::wstring& path);
+forms::OwnedHandle HoldWithoutSharing(const std::wstring& path);
 
 // A new empty folder of its own in the temporary folder, removed with all it holds at the end.
 class ScratchFolder {

@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "tests/cmd_standin/unique_handle.h"
+#include "forms/owned.h"
 #include "tests/cmd_standin/utf8.h"
 #include "tests/cmd_standin/win32_error.h"
 
 namespace standin {
 namespace {
 
-std::string Contents(const UniqueHandle& file, const std::wstring& path) {
+std::string Contents(const forms::OwnedHandle& file, const std::wstring& path) {
   std::string bytes;
   char chunk[4096];
   DWORD read = 0;
@@ -23,10 +23,10 @@ std::string Contents(const UniqueHandle& file, const std::wstring& path) {
 }  // namespace
 
 std::vector<std::wstring> LogLines(const std::wstring& path) {
-  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+  const forms::OwnedHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) {
+  if (!file) {
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return {};
     ThrowLastError(L"open " + path);
   }

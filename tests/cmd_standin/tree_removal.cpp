@@ -4,8 +4,8 @@
 
 #include <string_view>
 
+#include "forms/owned.h"
 #include "tests/cmd_standin/same_ignoring_case.h"
-#include "tests/cmd_standin/unique_handle.h"
 
 namespace standin {
 namespace {
@@ -15,15 +15,15 @@ std::wstring Joined(std::wstring folder, std::wstring_view name) {
   return folder.append(name);
 }
 
-UniqueHandle Open(const std::wstring& path, DWORD access, DWORD flags) {
+forms::OwnedHandle Open(const std::wstring& path, DWORD access, DWORD flags) {
   const HANDLE handle =
       CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
   if (handle == INVALID_HANDLE_VALUE) ThrowLastError(L"open " + path);
-  return UniqueHandle(handle);
+  return forms::OwnedHandle(handle);
 }
 
-std::wstring FinalPath(const UniqueHandle& entry, const std::wstring& path) {
+std::wstring FinalPath(const forms::OwnedHandle& entry, const std::wstring& path) {
   std::wstring finalPath(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetFinalPathNameByHandleW(entry.Get(), finalPath.data(),
@@ -37,7 +37,7 @@ std::wstring FinalPath(const UniqueHandle& entry, const std::wstring& path) {
   }
 }
 
-FILE_BASIC_INFO BasicInfo(const UniqueHandle& entry, const std::wstring& path) {
+FILE_BASIC_INFO BasicInfo(const forms::OwnedHandle& entry, const std::wstring& path) {
   FILE_BASIC_INFO info{};
   if (!GetFileInformationByHandleEx(entry.Get(), FileBasicInfo, &info, sizeof info)) {
     ThrowLastError(L"read attributes of " + path);
@@ -45,7 +45,7 @@ FILE_BASIC_INFO BasicInfo(const UniqueHandle& entry, const std::wstring& path) {
   return info;
 }
 
-void ClearReadOnly(const UniqueHandle& entry, FILE_BASIC_INFO info, const std::wstring& path) {
+void ClearReadOnly(const forms::OwnedHandle& entry, FILE_BASIC_INFO info, const std::wstring& path) {
   if (!(info.FileAttributes & FILE_ATTRIBUTE_READONLY)) return;
   info.FileAttributes &= ~FILE_ATTRIBUTE_READONLY;
   if (info.FileAttributes == 0) info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
@@ -55,7 +55,7 @@ void ClearReadOnly(const UniqueHandle& entry, FILE_BASIC_INFO info, const std::w
 }
 
 // The entry goes when its handle is closed.
-void MarkForDeletion(const UniqueHandle& entry, const std::wstring& path) {
+void MarkForDeletion(const forms::OwnedHandle& entry, const std::wstring& path) {
   FILE_DISPOSITION_INFO disposition{TRUE};
   if (!SetFileInformationByHandle(entry.Get(), FileDispositionInfo, &disposition,
                                   sizeof disposition)) {
@@ -65,7 +65,7 @@ void MarkForDeletion(const UniqueHandle& entry, const std::wstring& path) {
 
 // Lists the folder through its own handle: a second open, as FindFirstFile makes, would not
 // share with the DELETE access held on it.
-std::vector<std::wstring> EntryNames(const UniqueHandle& folder, const std::wstring& path) {
+std::vector<std::wstring> EntryNames(const forms::OwnedHandle& folder, const std::wstring& path) {
   std::vector<std::wstring> names;
   alignas(FILE_ID_BOTH_DIR_INFO) unsigned char buffer[16 * 1024];
   for (auto listing = FileIdBothDirectoryRestartInfo;
@@ -90,7 +90,7 @@ class TreeRemover {
   bool RemoveEntry(const std::wstring& path, std::wstring_view name,
                    const std::wstring& folderFinalPath) {
     try {
-      const UniqueHandle entry =
+      const forms::OwnedHandle entry =
           Open(path, DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                FILE_FLAG_OPEN_REPARSE_POINT);
       const std::wstring finalPath = FinalPath(entry, path);
@@ -116,7 +116,7 @@ class TreeRemover {
   std::vector<Win32Error> failures;
 
  private:
-  bool RemoveContents(const UniqueHandle& folder, const std::wstring& path,
+  bool RemoveContents(const forms::OwnedHandle& folder, const std::wstring& path,
                       const std::wstring& folderFinalPath) {
     bool allGone = true;
     for (const std::wstring& name : EntryNames(folder, path)) {

@@ -4,6 +4,7 @@
 #
 #   in_wine.sh <session-dir> <exe> [args...]
 set -eu
+. "$(dirname "$(realpath "$0")")/windows_exe.sh"
 
 if [ $# -lt 2 ]; then
   echo "usage: $0 <session-dir> <exe> [args...]" >&2
@@ -19,4 +20,4 @@ fi
 export WINEPREFIX DISPLAY
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-exec wine "$@"
+exec "$(wine_loader "$1")" "$@"

@@ -7,19 +7,24 @@
 #   wine_session.sh stop  <session-dir>
 #
 # start ends any earlier session in <session-dir>, then writes <session-dir>/session.env,
-# which in_wine.sh reads. Drives: q: and r: are empty folders under <session-dir>/drives,
-# m: points at a path that does not exist (a drive with no medium).
+# which in_wine.sh reads. The prefix has Wine's own fonts (tools/wine-fonts.sh).
+# Drives: q: and r: are empty folders under <session-dir>/drives, m: points at a path
+# that does not exist (a drive with no medium), l: is a folder whose volume label is
+# KINGSTON.
 # <session-dir>/fixtures/link_to_folder is a symbolic link to the folder beside it.
 # --desktop-keeper: a windowless exe that holds the desktop for the whole session. Wine
 #   closes the desktop a second after its last program ends; the next program then waits
 #   up to 10 s for a new one, so without a keeper a test's first window may come late.
-# --cmd-standin: copied over system32\cmd.exe and made the one that runs ("native" in
+# --cmd-standin: copied over cmd.exe in the system folder of its own bitness (system32
+#   for a 64-bit exe; syswow64 for a 32-bit one, where a 32-bit program's system32 paths
+#   lead) and made the one that runs ("native" in
 #   HKCU\Software\Wine\DllOverrides; a test that wants Wine's built-in cmd sets it to
 #   "builtin" for its duration). Measured: WINEDLLOVERRIDES in the environment that one
 #   Wine process hands another does not reach the loader; the registry does.
 # --url-handler: becomes the http handler that ShellExecute "open" starts (HKLM; Wine
 #   does not read the HKCU one).
 set -eu
+fonts_script=$(cd "$(dirname "$0")/../../tools" && pwd)/wine-fonts.sh
 
 usage() {
   echo "usage: $0 start <session-dir> [--desktop-keeper <exe>] [--cmd-standin <exe>] [--url-handler <exe>]" >&2
@@ -32,6 +37,9 @@ action=$1
 mkdir -p "$2"
 session_dir=$(realpath "$2")
 shift 2
+
+harness=$(dirname "$(realpath "$0")")
+. "$harness/windows_exe.sh"
 
 prefix=$session_dir/prefix
 session_file=$session_dir/session.env
@@ -140,9 +148,13 @@ start_xvfb() {
 # Before the prefix is made: Wine's mount manager reads the drive links once, when it
 # starts, and GetLogicalDrives lists only the drives it knows.
 map_drives() {
-  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$prefix/dosdevices" "$prefix/drive_c"
+  mkdir -p "$session_dir/drives/q" "$session_dir/drives/r" "$session_dir/drives/l" "$prefix/dosdevices" \
+    "$prefix/drive_c"
   ln -sfn "$session_dir/drives/q" "$prefix/dosdevices/q:"
   ln -sfn "$session_dir/drives/r" "$prefix/dosdevices/r:"
+  # The mount manager reads a drive's label from this file when it starts, and only then.
+  printf 'KINGSTON' >"$session_dir/drives/l/.windows-label"
+  ln -sfn "$session_dir/drives/l" "$prefix/dosdevices/l:"
   ln -sfn "$session_dir/drives/no-medium" "$prefix/dosdevices/m:"
   # Wine makes drive_c, c: and z: only in a prefix without dosdevices.
   ln -sfn ../drive_c "$prefix/dosdevices/c:"
@@ -179,7 +191,8 @@ start_desktop_keeper() {
   ready_file=$session_dir/desktop-ready
   # A plain command: a shell function run in the background would keep a saved copy of
   # the start step's output, and CTest waits for every holder of that pipe.
-  setsid wine "$1" "$(windows_path "$session_dir")\\desktop-ready" </dev/null >>"$log" 2>&1 &
+  setsid sh "$harness/in_wine.sh" "$session_dir" "$1" "$(windows_path "$session_dir")\\desktop-ready" \
+    </dev/null >>"$log" 2>&1 &
   keeper_pid=$!
   tries=300
   while [ ! -e "$ready_file" ]; do
@@ -226,8 +239,17 @@ start_session() {
   # No menu entries and file associations in the user's home for this throwaway prefix.
   logged env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" wineboot -i ||
     fail "wineboot failed"
+  # Without them every face is a substitute, and pictures of texts compare it with itself.
+  logged sh "$fonts_script" "$prefix" || fail "Wine's fonts were not copied"
   if [ -n "$cmd_standin" ]; then
-    cp "$cmd_standin" "$prefix/drive_c/windows/system32/cmd.exe" || fail "the cmd stand-in was not copied"
+    case $(exe_machine "$cmd_standin") in
+      x86_64) system_folder=system32 ;;
+      i686) system_folder=syswow64 ;;
+      *) fail "the cmd stand-in is not an x86 or x86-64 exe" ;;
+    esac
+    # Only a prefix made with wine32 installed has a syswow64.
+    [ -d "$prefix/drive_c/windows/$system_folder" ] || fail "the prefix has no $system_folder for the cmd stand-in"
+    cp "$cmd_standin" "$prefix/drive_c/windows/$system_folder/cmd.exe" || fail "the cmd stand-in was not copied"
   fi
   write_registry
   if [ -n "$desktop_keeper" ]; then

@@ -1,6 +1,8 @@
 #!/bin/sh
-# Fails when the executable imports a DLL that is not part of Windows, such as the compiler's runtime
-# DLLs (libstdc++-6, libgcc_s_seh-1, libwinpthread-1), which a user's machine does not have.
+# Fails when the executable imports a DLL that is not one of the KnownDLLs of Windows 10 and 11.
+# The program runs from the very stick it cleans, and Windows loads any other DLL that an exe
+# imports from the exe's own folder first: the compiler's runtime DLLs (libstdc++-6,
+# libgcc_s_seh-1, libwinpthread-1) and system DLLs such as mpr or comctl32 alike.
 #
 #   check_system_imports.sh <objdump> <exe>
 set -eu
@@ -21,13 +23,14 @@ fi
 status=0
 for dll in $dlls; do
   case $(printf '%s' "$dll" | tr '[:upper:]' '[:lower:]') in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | shell32.dll | advapi32.dll | \
-      ole32.dll | oleaut32.dll | shlwapi.dll | comdlg32.dll | version.dll | uxtheme.dll | \
-      mpr.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll)
-      echo "system DLL: $dll"
+    advapi32.dll | combase.dll | comdlg32.dll | gdi32.dll | gdiplus.dll | imagehlp.dll | imm32.dll | \
+      kernel32.dll | msctf.dll | msvcrt.dll | normaliz.dll | nsi.dll | ole32.dll | oleaut32.dll | \
+      psapi.dll | rpcrt4.dll | sechost.dll | setupapi.dll | shcore.dll | shell32.dll | shlwapi.dll | \
+      user32.dll | wldap32.dll | ws2_32.dll)
+      echo "known DLL: $dll"
       ;;
     *)
-      echo "not a system DLL: $dll"
+      echo "not a known DLL: $dll"
       status=1
       ;;
   esac

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "resource_ids.h"
-#include "resource_reading.h"
-#include "version_block.h"
+#include "resources/resource_ids.h"
+#include "tests/resources/resource_reading.h"
+#include "tests/resources/version_block.h"
 
 namespace resource_tests {
 namespace {

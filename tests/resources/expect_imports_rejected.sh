@@ -21,7 +21,7 @@ if [ $status -eq 0 ]; then
   exit 1
 fi
 for dll in "$@"; do
-  if ! printf '%s\n' "$output" | grep -qixF "not a system DLL: $dll"; then
+  if ! printf '%s\n' "$output" | grep -qixF "not a known DLL: $dll"; then
     echo "the import check did not reject $dll"
     exit 1
   fi

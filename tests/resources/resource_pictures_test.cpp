@@ -7,8 +7,8 @@
 #include <string>
 #include <system_error>
 
-#include "resource_ids.h"
-#include "resource_reading.h"
+#include "resources/resource_ids.h"
+#include "tests/resources/resource_reading.h"
 
 namespace resource_tests {
 namespace {

@@ -1,4 +1,4 @@
-#include "resource_reading.h"
+#include "tests/resources/resource_reading.h"
 
 #include <cstdio>
 #include <cstdlib>

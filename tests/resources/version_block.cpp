@@ -1,8 +1,8 @@
-#include "version_block.h"
+#include "tests/resources/version_block.h"
 
 #include <stdexcept>
 
-#include "resource_reading.h"
+#include "tests/resources/resource_reading.h"
 
 namespace resource_tests {
 namespace {

@@ -9,14 +9,14 @@
 #include <iostream>
 #include <string>
 
-#include "ui_driver/files.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/program.h"
-#include "ui_driver/text.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/program.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 

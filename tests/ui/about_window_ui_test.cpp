@@ -11,28 +11,22 @@
 #include <string>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "resource_ids.h"
-#include "ui_driver/closing.h"
-#include "ui_driver/error.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "forms/owned.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/display.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/program_resources.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
-constexpr int kDpi = 96;  // the test display's
 constexpr wchar_t kAboutCaption[] = L"About Kelvorn Drast";
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-
-int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
-
-// A font that a control sets; none means the window's default, which is not bold.
-struct BoldFont {
-  double points;
-};
 
 struct AboutControlCase {
   const wchar_t* name;
@@ -43,9 +37,6 @@ struct AboutControlCase {
   RECT twips;  // left, top, width, height
   std::optional<BoldFont> font;
 };
-
-constexpr BoldFont kBold8{8.25};
-constexpr BoldFont kBold13{13.5};
 
 const AboutControlCase kAboutControls[] = {
     {L"Command1", -1, false, L"Button", L"&Close", {720, 2400, 2055, 375}, kBold8},
@@ -70,62 +61,6 @@ std::string NameOf(const AboutControlCase& control) {
   return name;
 }
 
-// The label's text as a Static draws it in that font, black on white.
-ui::Image RenderedLabel(const std::wstring& text, SIZE size, const std::optional<BoldFont>& font) {
-  LOGFONTW logFont{};
-  if (font) {
-    logFont.lfHeight = -static_cast<int>(std::lround(font->points * kDpi / 72.0));
-    logFont.lfWeight = FW_BOLD;
-    logFont.lfCharSet = ANSI_CHARSET;
-    wcscpy_s(logFont.lfFaceName, L"MS Sans Serif");
-  } else {
-    NONCLIENTMETRICSW metrics{sizeof(metrics)};
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-      ui::throwLastError("SystemParametersInfoW");
-    }
-    logFont = metrics.lfMessageFont;
-    logFont.lfWeight = FW_NORMAL;
-  }
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  ReleaseDC(nullptr, screen);
-  HFONT handle = CreateFontIndirectW(&logFont);
-  const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  const HGDIOBJ oldFont = SelectObject(dc, handle);
-  RECT box{0, 0, size.cx, size.cy};
-  FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SetBkColor(dc, RGB(255, 255, 255));
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  DrawTextW(dc, text.c_str(), -1, &box, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS);
-  ui::Image image{size.cx, size.cy, {}};
-  for (int y = 0; y < size.cy; ++y) {
-    for (int x = 0; x < size.cx; ++x) {
-      const COLORREF pixel = GetPixel(dc, x, y);
-      image.pixels.push_back((GetRValue(pixel) << 16) | (GetGValue(pixel) << 8) | GetBValue(pixel));
-    }
-  }
-  SelectObject(dc, oldFont);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(handle);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return image;
-}
-
-bool HasInk(const ui::Image& image) {
-  for (std::uint32_t pixel : image.pixels) {
-    if (pixel != kWhite) return true;
-  }
-  return false;
-}
-
-// The control's box in its parent's client coordinates.
-RECT PlaceInParent(HWND control) {
-  RECT box = ui::screenRect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
-  return box;
-}
 
 class AboutWindowTest : public MainWindowTest {
  protected:
@@ -171,15 +106,21 @@ TEST_F(AboutWindowTest, EveryControlHasItsCaptionPlaceAndFont) {
     SCOPED_TRACE(NameOf(expected));
     HWND control = AboutControl(about, expected.name, expected.index);
     if (!control) continue;
-    if (expected.className) EXPECT_EQ(ui::className(control), expected.className);
+    if (expected.className) {
+      EXPECT_EQ(ui::className(control), expected.className);
+    }
     EXPECT_EQ(ui::caption(control), expected.caption);
     EXPECT_EQ(GetParent(control), expected.inFrame ? frame : about);
     const RECT& twips = expected.twips;
-    const RECT place = PlaceInParent(control);
-    EXPECT_EQ(place.left, Pixels(twips.left));
-    EXPECT_EQ(place.top, Pixels(twips.top));
-    EXPECT_EQ(place.right - place.left, Pixels(twips.right));
-    EXPECT_EQ(place.bottom - place.top, Pixels(twips.bottom));
+    const RECT place = ui::rectInParent(control);
+    EXPECT_EQ(place.left, ui::displayPixels(twips.left));
+    EXPECT_EQ(place.top, ui::displayPixels(twips.top));
+    EXPECT_EQ(place.right - place.left, ui::displayPixels(twips.right));
+    EXPECT_EQ(place.bottom - place.top, ui::displayPixels(twips.bottom));
+    if (ui::className(control) == L"Button") {
+      ExpectTextShapedBy(control, FontOf(expected.font));
+      continue;
+    }
     if (ui::className(control) != L"Static") continue;
     // A label's text is checked by its pixels, drawn here in the font it must have, up to
     // where a control above it (a row's colon) covers it.
@@ -191,7 +132,9 @@ TEST_F(AboutWindowTest, EveryControlHasItsCaptionPlaceAndFont) {
       if (IntersectRect(&overlap, &cover, &onScreen)) onScreen.right = std::min(onScreen.right, cover.left);
     }
     const ui::Image shown = ui::captureScreen(onScreen);
-    const ui::Image drawn = RenderedLabel(expected.caption, size, expected.font);
+    // Black on white, as a Static draws it.
+    const ui::Image drawn = ui::drawText(
+        expected.caption, size, {FontOf(expected.font), ui::systemColour(COLOR_WINDOWTEXT), kWhite, ui::labelFormat});
     bool same = true;
     for (int y = 0; y < shown.height; ++y) {
       for (int x = 0; x < shown.width; ++x) same = same && shown.at(x, y) == drawn.at(x, y);
@@ -217,7 +160,8 @@ TEST_F(AboutWindowTest, EachColonShowsAboveItsRowsCaption) {
       captionBelow = next == caption;
     }
     EXPECT_TRUE(captionBelow) << "the colon lies under its row's caption";
-    EXPECT_TRUE(HasInk(ui::captureScreen(ui::screenRect(colon)))) << "the colon does not show";
+    const ui::Image shown = ui::captureScreen(ui::screenRect(colon));
+    EXPECT_LT(ui::countOf(shown, kWhite), static_cast<int>(shown.pixels.size())) << "the colon does not show";
   }
 }
 
@@ -225,13 +169,8 @@ TEST_F(AboutWindowTest, ThePictureIsTheProgramIconAt32By32) {
   Start();
   HWND about = ShowAbout();
   HWND picture = AboutControl(about, L"Image1");
-  HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(exe, nullptr);
-  const auto icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(IDI_PROGRAM_ICON), IMAGE_ICON, 32, 32, 0));
-  ASSERT_NE(icon, nullptr);
-  const ui::Image expected = ui::drawIcon(icon, {32, 32}, kWhite);
-  DestroyIcon(icon);
-  FreeLibrary(exe);
+  const forms::OwnedIcon icon(static_cast<HICON>(ui::loadProgramImage(IDI_PROGRAM_ICON, IMAGE_ICON, {32, 32}, 0)));
+  const ui::Image expected = ui::drawIcon(icon.Get(), {32, 32}, kWhite);
   const ui::Image shown = ui::captureScreen(ui::screenRect(picture));
   EXPECT_TRUE(shown.pixels == expected.pixels) << "the icon is not drawn as it is, at 32 by 32";
 }

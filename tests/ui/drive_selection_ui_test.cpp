@@ -8,35 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "ui_driver/files.h"
-#include "ui_driver/input.h"
-#include "ui_driver/mapped_drive.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/combo_box.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/mapped_drive.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
-std::vector<std::wstring> Entries(HWND picker) {
-  std::vector<std::wstring> entries;
-  const LRESULT count = SendMessageW(picker, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t text[MAX_PATH] = {};
-    SendMessageW(picker, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    entries.emplace_back(text);
-  }
-  return entries;
-}
-
-std::wstring Selected(HWND picker) {
-  const LRESULT selection = SendMessageW(picker, CB_GETCURSEL, 0, 0);
-  return selection == CB_ERR ? std::wstring() : Entries(picker)[static_cast<size_t>(selection)];
-}
-
 bool Lists(HWND picker, wchar_t letter) {
-  for (const std::wstring& entry : Entries(picker)) {
+  for (const std::wstring& entry : ui::listEntries(picker)) {
     if (entry[0] == letter) return true;
   }
   return false;
@@ -51,7 +36,7 @@ TEST_F(DriveSelectionTest, TheListHoldsEveryDriveAsTheLetterAndColonAndStartsOnT
   Start();
   HWND picker = Control(L"Drive1");
   EXPECT_TRUE(ui::hasStyle(picker, CBS_DROPDOWNLIST));
-  const std::vector<std::wstring> entries = Entries(picker);
+  const std::vector<std::wstring> entries = ui::listEntries(picker);
   ASSERT_FALSE(entries.empty());
   wchar_t previous = 0;
   for (const std::wstring& entry : entries) {
@@ -63,7 +48,7 @@ TEST_F(DriveSelectionTest, TheListHoldsEveryDriveAsTheLetterAndColonAndStartsOnT
     previous = entry[0];
   }
   for (wchar_t letter : {L'c', L'm', L'q', L'r'}) EXPECT_TRUE(Lists(picker, letter)) << char(letter);
-  EXPECT_EQ(Selected(picker).substr(0, 2), L"q:") << "starts on the current drive";
+  EXPECT_EQ(ui::selectedEntry(picker).substr(0, 2), L"q:") << "starts on the current drive";
   EXPECT_EQ(DriveLetter(), L"q:") << "the label holds the picker's first two characters from the start";
 }
 
@@ -74,7 +59,7 @@ TEST_F(DriveSelectionTest, ChoosingAnotherDriveMovesTheLabelAndTheNextDeleteToIt
   ui::bringToForeground(main);
   ui::pressKey(main, 'R');  // the focus starts on the picker; a letter selects its drive
   EXPECT_TRUE(ui::waitFor("the label to follow", [&] { return DriveLetter() == L"r:"; }));
-  EXPECT_EQ(Selected(picker).substr(0, 2), L"r:");
+  EXPECT_EQ(ui::selectedEntry(picker).substr(0, 2), L"r:");
   ui::clickButton(Control(L"cmdHapus"));
   ui::MessageBoxWindow box = WaitForBox();
   EXPECT_EQ(box.title(), L"Confirmation") << "the folder on r: is found";
@@ -100,7 +85,7 @@ TEST_F(DriveSelectionTest, ADriveThatComesWhileTheProgramRunsIsListedOnADeviceCh
     SendMessageW(picker, CB_SHOWDROPDOWN, TRUE, 0);
     EXPECT_TRUE(ui::waitFor("the list read afresh", [&] { return Lists(picker, L'o'); }));
     SendMessageW(picker, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_EQ(Selected(picker).substr(0, 2), L"q:");
+    EXPECT_EQ(ui::selectedEntry(picker).substr(0, 2), L"q:");
   }
   SendMessageW(main, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
   EXPECT_FALSE(Lists(picker, L'p')) << "gone after the device removal";

@@ -3,35 +3,23 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cwchar>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "ui_driver/error.h"
-#include "ui_driver/input.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/processes.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
 constexpr wchar_t kHttpOpenCommand[] = L"Software\\Classes\\http\\shell\\open\\command";
-
-bool HandlerRunning() {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) ui::throwLastError("CreateToolhelp32Snapshot");
-  PROCESSENTRY32W entry{sizeof(entry)};
-  bool running = false;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry)) {
-    running = _wcsicmp(entry.szExeFile, L"url_recorder.exe") == 0;
-  }
-  CloseHandle(snapshot);
-  return running;
-}
 
 // The session's http handler is gone while this lives, and comes back after.
 class HttpHandlerRemoved {
@@ -106,7 +94,7 @@ class HelpLinkTest : public MainWindowTest, public ::testing::WithParamInterface
     ui::waitFor("the http handler to record the address",
                 [&] { return OpenedAddresses().size() >= expectedOpens; });
     ui::waitUntilIdle(main);
-    ui::waitFor("the http handlers to end", [] { return !HandlerRunning(); });
+    ui::waitFor("the http handlers to end", [] { return !ui::processRunning(L"url_recorder.exe"); });
   }
 };
 
@@ -116,12 +104,18 @@ TEST_P(HelpLinkTest, TheLabelShowsItsAddress) {
 }
 
 TEST_P(HelpLinkTest, EachClickOpensTheAddressOnce) {
+  // A browser told to start in the folder "0" would start in this one.
+  ui::createFolder(OnScratchDrive(L"0"));
   Start();
   ClickLinkAndWaitForHandler(1);
   EXPECT_EQ(OpenedAddresses(), std::vector<std::wstring>{GetParam().address});
   ClickLinkAndWaitForHandler(2);
   EXPECT_EQ(OpenedAddresses(), (std::vector<std::wstring>{GetParam().address, GetParam().address}));
   EXPECT_TRUE(NoBox());
+  for (const Opened& opened : Openings()) {
+    EXPECT_EQ(opened.showState, L"show=1") << "the browser is not shown normally";
+    EXPECT_NE(opened.folder, OnScratchDrive(L"0")) << "the browser was told to start in the folder \"0\"";
+  }
 }
 
 TEST_P(HelpLinkTest, WithoutAnHttpHandlerAClickShowsNothingAndTheWindowStaysUsable) {

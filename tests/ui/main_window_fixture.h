@@ -9,10 +9,28 @@
 #include <string>
 #include <vector>
 
-#include "interpreter_choice.h"
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/program.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/load_order.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/program.h"
+
+// A font that a control sets: every one is "MS Sans Serif", bold, at some size. None
+// means the window's default font, which is not bold.
+struct BoldFont {
+  double points;
+};
+inline constexpr BoldFont kBold8{8.25};
+inline constexpr BoldFont kBold9{9.75};
+inline constexpr BoldFont kBold13{13.5};
+inline constexpr BoldFont kBold18{18};
+
+// The font that a control with that setting draws with, on the test display (96 dpi).
+LOGFONTW FontOf(const std::optional<BoldFont>& font);
+
+// Expects the text that a button, a frame or a drop-down list shows to have the shape that
+// `font` gives it: where the control shows its text, the pixels of exactly the text's
+// colour against the same text drawn here, wherever each stands.
+void ExpectTextShapedBy(HWND control, const LOGFONTW& font);
 
 struct StartOptions {
   // The stand-in interpreter that really removes through \\.\ paths; without it
@@ -36,15 +54,24 @@ class MainWindowTest : public ::testing::Test {
   // A control of the About window by its name and control-array index.
   static HWND AboutControl(HWND about, std::wstring_view name, int index = -1);
 
-  // The command lines that the stand-in interpreter was started with, and their show states.
+  // The command lines that the stand-in interpreter was started with, their show states and
+  // current folders.
   struct Started {
     std::wstring showState;
     std::wstring exe;
+    std::wstring currentFolder;
     std::wstring commandLine;
   };
   std::vector<Started> InterpreterStarts() const;
   // The addresses that the http handler was started with.
   std::vector<std::wstring> OpenedAddresses() const;
+  // Each start of the http handler: its show state ("show=1"), current folder and address.
+  struct Opened {
+    std::wstring showState;
+    std::wstring folder;
+    std::wstring address;
+  };
+  std::vector<Opened> Openings() const;
 
   ui::MessageBoxWindow WaitForBox() const;
   // True while no message box of the program is open.
@@ -54,7 +81,7 @@ class MainWindowTest : public ::testing::Test {
   HWND main = nullptr;
 
  private:
-  std::optional<BuiltInInterpreter> builtInInterpreter_;
+  std::optional<ui::LoadOrder> builtInInterpreter_;
   std::wstring interpreterLog_;
   std::wstring addressLog_;
 };

@@ -2,25 +2,58 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "main_window_fixture.h"
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "forms/owned.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/display.h"
+#include "tests/ui_driver/fonts.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/processes.h"
+#include "tests/ui_driver/program_resources.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
-constexpr int kDpi = 96;  // the test display's
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kBlue = 0x0000FF;
 
-int Pixels(int twips) { return MulDiv(twips, kDpi, 1440); }
+// Each control that shows a text, and the font it is drawn in; a label also gives its
+// colour (none: the system's window text colour) and layout.
+struct TextCase {
+  const wchar_t* name;
+  std::optional<BoldFont> font;
+  std::optional<std::uint32_t> colour = {};
+  UINT format = ui::labelFormat;
+};
 
-// The control's rectangle in its container's client area.
-RECT PlaceInContainer(HWND control) {
-  RECT place = ui::screenRect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-  return place;
+const TextCase kTexts[] = {
+    {L"Command2", kBold8},
+    {L"Command1", kBold8},
+    {L"cmdHapus", kBold13},
+    {L"Frame1", {}},
+    {L"Drive1", {}},
+    {L"Label6", kBold8, kBlue},
+    {L"Label5", kBold8, kBlue},
+    {L"Label3", kBold9, kRed},
+    {L"Label2", {}, {}, ui::centredLabelFormat},
+    {L"Label4", kBold18, kRed},
+};
+
+const TextCase& TextOf(std::wstring_view name) {
+  for (const TextCase& text : kTexts) {
+    if (text.name == name) return text;
+  }
+  throw std::invalid_argument("no text case for " + ui::toUtf8(name));
 }
 
 TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
@@ -30,11 +63,25 @@ TEST_F(MainWindowTest, TheWindowHasItsCaptionAndFixedFrameAndIsCentred) {
   EXPECT_FALSE(ui::hasStyle(main, WS_MAXIMIZEBOX)) << "it cannot be maximised";
   EXPECT_FALSE(ui::hasStyle(main, WS_THICKFRAME)) << "it cannot be resized";
   const RECT client = ui::clientRect(main);
-  EXPECT_EQ(client.right, Pixels(6375));
-  EXPECT_EQ(client.bottom, Pixels(3840));
+  EXPECT_EQ(client.right, ui::displayPixels(6375));
+  EXPECT_EQ(client.bottom, ui::displayPixels(3840));
   const RECT frame = ui::screenRect(main);
   EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+TEST_F(MainWindowTest, TheControlsComeFromTheCommonControlsThatTheManifestAsksFor) {
+  Start();
+  // Bound at run time from the system directory, the library is still the side-by-side
+  // version 6.0 that the manifest names, not the system folder's older one.
+  const std::wstring path = ui::lowerCase(ui::loadedModulePath(program->processId(), L"comctl32.dll"));
+  EXPECT_NE(path.find(L"\\winsxs\\"), std::wstring::npos) << ui::toUtf8(path);
+  EXPECT_NE(path.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos) << ui::toUtf8(path);
+  bool toolTips = false;
+  for (HWND window : ui::topLevelWindows(program->processId())) {
+    toolTips = toolTips || ui::className(window) == L"tooltips_class32";
+  }
+  EXPECT_TRUE(toolTips) << "the buttons' tooltips";
 }
 
 TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
@@ -68,19 +115,28 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + wcslen(e.name)));
     HWND control = Control(e.name);
     ASSERT_NE(control, nullptr);
-    if (e.className) EXPECT_EQ(ui::className(control), e.className);
-    if (e.caption) EXPECT_EQ(ui::caption(control), e.caption);
+    if (e.className) {
+      EXPECT_EQ(ui::className(control), e.className);
+    }
+    if (e.caption) {
+      EXPECT_EQ(ui::caption(control), e.caption);
+    }
     EXPECT_EQ(ui::isVisible(control), e.visible);
-    const RECT place = PlaceInContainer(control);
-    EXPECT_EQ(place.left, Pixels(e.left));
-    EXPECT_EQ(place.top, Pixels(e.top));
-    if (e.width) EXPECT_EQ(place.right - place.left, Pixels(e.width));
-    if (e.height) EXPECT_EQ(place.bottom - place.top, Pixels(e.height));
+    const RECT place = ui::rectInParent(control);
+    EXPECT_EQ(place.left, ui::displayPixels(e.left));
+    EXPECT_EQ(place.top, ui::displayPixels(e.top));
+    if (e.width) {
+      EXPECT_EQ(place.right - place.left, ui::displayPixels(e.width));
+    }
+    if (e.height) {
+      EXPECT_EQ(place.bottom - place.top, ui::displayPixels(e.height));
+    }
     if (!e.width) {
-      // Fitted to one line of its caption: as tall as one line, and no wider than the window.
-      EXPECT_GT(place.bottom - place.top, 8);
-      EXPECT_LT(place.bottom - place.top, 40);
-      EXPECT_LE(place.right, Pixels(6375));
+      // Fitted to one line of its caption in its font, and no wider than the window.
+      const SIZE fitted = ui::textExtent(e.caption, FontOf(TextOf(e.name).font), DT_SINGLELINE);
+      EXPECT_EQ(place.right - place.left, fitted.cx);
+      EXPECT_EQ(place.bottom - place.top, fitted.cy);
+      EXPECT_LE(place.right, ui::displayPixels(6375));
     }
     // Listed earlier, lying higher: each control of the window lies below the one before.
     if (GetParent(control) == main) {
@@ -93,6 +149,37 @@ TEST_F(MainWindowTest, EveryControlStandsWhereItBelongsWithItsCaption) {
     }
   }
   EXPECT_EQ(GetParent(Control(L"Drive1")), Control(L"Frame1")) << "the drive picker sits inside the frame";
+}
+
+// A label by all its pixels, as the About window's are; any other control by the shape
+// of its text.
+void ExpectDrawnInItsFont(HWND control, const TextCase& expected) {
+  const LOGFONTW font = FontOf(expected.font);
+  if (ui::className(control) != L"Static") {
+    ExpectTextShapedBy(control, font);
+    return;
+  }
+  const RECT box = ui::screenRect(control);
+  const std::uint32_t colour = expected.colour.value_or(ui::systemColour(COLOR_WINDOWTEXT));
+  const ui::Image drawn = ui::drawText(ui::shownText(control), {box.right - box.left, box.bottom - box.top},
+                                       {font, colour, kWhite, expected.format});
+  EXPECT_TRUE(ui::captureScreen(box).pixels == drawn.pixels) << "the text is not drawn in its font";
+}
+
+TEST_F(MainWindowTest, EveryTextIsDrawnInItsFont) {
+  Start();
+  HWND picker = Control(L"Drive1");
+  ui::waitFor("the focus on the drive picker", [&] { return ui::focusedWindow(main) == picker; });
+  ui::movePointerTo({0, 0});  // no tooltip over the controls
+  for (const TextCase& expected : kTexts) {
+    SCOPED_TRACE(ui::toUtf8(expected.name));
+    // The drive picker shows its text highlighted while it has the focus.
+    if (expected.name != std::wstring_view(L"Drive1")) ExpectDrawnInItsFont(Control(expected.name), expected);
+  }
+  SCOPED_TRACE("Drive1");
+  ui::pressKey(main, VK_TAB);
+  ui::waitFor("the focus to leave the drive picker", [&] { return ui::focusedWindow(main) != picker; });
+  ExpectDrawnInItsFont(picker, TextOf(L"Drive1"));
 }
 
 TEST_F(MainWindowTest, TheDriveLetterLabelIsNeverSeen) {
@@ -127,25 +214,37 @@ TEST_F(MainWindowTest, FocusStartsOnTheDrivePickerAndTabFollowsTheTabOrder) {
   }
 }
 
-// What each access key opens: its button's first box or window.
+// What each access key opens: its button's first box, answered so that the program goes
+// on, or the About window.
+struct AccessKeyCase {
+  const char* button;
+  WORD key;
+  const wchar_t* boxTitle;  // null: the About window
+  int answer;
+};
+
+const AccessKeyCase kAccessKeys[] = {
+    {"Delete, which finds nothing on an empty drive", 'D', L"Attention !", IDOK},
+    {"Exit", 'E', L"Exit", IDNO},
+    {"About", 'A', nullptr, 0},
+};
+
 TEST_F(MainWindowTest, AccessKeysPressTheirButtons) {
   Start();
-  ui::pressKey(main, 'D', ui::Modifiers::alt);
-  ui::MessageBoxWindow notFound = WaitForBox();
-  EXPECT_EQ(notFound.title(), L"Attention !") << "Alt+D is Delete, which finds nothing on an empty drive";
-  notFound.press(IDOK);
-  notFound.waitUntilClosed();
-
-  ui::pressKey(main, 'E', ui::Modifiers::alt);
-  ui::MessageBoxWindow quit = WaitForBox();
-  EXPECT_EQ(quit.title(), L"Exit");
-  quit.press(IDNO);
-  quit.waitUntilClosed();
-
-  ui::pressKey(main, 'A', ui::Modifiers::alt);
-  HWND about = program->waitForWindow(L"About Kelvorn Drast");
-  ui::clickButton(AboutControl(about, L"Command1"));
-  ui::waitFor("the About window to close", [&] { return !IsWindow(about) || !ui::isVisible(about); });
+  for (const AccessKeyCase& access : kAccessKeys) {
+    SCOPED_TRACE(std::string("Alt+") + static_cast<char>(access.key) + " is " + access.button);
+    ui::pressKey(main, access.key, ui::Modifiers::alt);
+    if (!access.boxTitle) {
+      HWND about = program->waitForWindow(L"About Kelvorn Drast");
+      ui::clickButton(AboutControl(about, L"Command1"));
+      ui::waitFor("the About window to close", [&] { return !IsWindow(about) || !ui::isVisible(about); });
+      continue;
+    }
+    ui::MessageBoxWindow box = WaitForBox();
+    EXPECT_EQ(box.title(), access.boxTitle);
+    box.press(access.answer);
+    box.waitUntilClosed();
+  }
   EXPECT_TRUE(program->isRunning());
 }
 
@@ -153,7 +252,7 @@ TEST_F(MainWindowTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeNone) {
   Start();
   ui::pressKey(main, VK_RETURN);  // on the drive picker
   ui::pressKey(main, VK_ESCAPE);
-  Sleep(300);  // a box would be up by now; nothing is awaited, so only a bounded pause can show its absence
+  ui::waitUntilIdle(main);  // a box that the keys opened would be up once they are handled
   EXPECT_TRUE(NoBox());
 
   ui::pressKey(main, VK_TAB);  // to Delete
@@ -167,11 +266,9 @@ TEST_F(MainWindowTest, EnterAndSpacePressOnlyTheFocusedButtonAndEscapeNone) {
 }
 
 TEST_F(MainWindowTest, TheHandShowsOverTheButtonsAndLinksAndTheArrowElsewhere) {
-  HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(exe, nullptr);
-  const ui::CursorImage hand = ui::cursorImageOf(
-      static_cast<HCURSOR>(LoadImageW(exe, MAKEINTRESOURCEW(101), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
-  FreeLibrary(exe);
+  const forms::Owned<HCURSOR, DestroyCursor> handCursor(
+      static_cast<HCURSOR>(ui::loadProgramImage(IDC_HAND_CURSOR, IMAGE_CURSOR, {}, LR_DEFAULTSIZE)));
+  const ui::CursorImage hand = ui::cursorImageOf(handCursor.Get());
   EXPECT_EQ(hand.hotspotX, 0);
   EXPECT_EQ(hand.hotspotY, 0);
 
@@ -196,13 +293,8 @@ struct Colours {
 
 Colours ColoursIn(HWND control) {
   const ui::Image image = ui::captureScreen(ui::screenRect(control));
-  Colours counts;
-  for (std::uint32_t pixel : image.pixels) {
-    if (pixel == 0xFFFFFF) ++counts.white;
-    else if (pixel == 0xFF0000) ++counts.red;
-    else if (pixel == 0x0000FF) ++counts.blue;
-    else ++counts.other;
-  }
+  Colours counts{ui::countOf(image, kWhite), ui::countOf(image, kRed), ui::countOf(image, kBlue)};
+  counts.other = static_cast<int>(image.pixels.size()) - counts.white - counts.red - counts.blue;
   return counts;
 }
 
@@ -230,37 +322,9 @@ TEST_F(MainWindowTest, LabelsShowTheWindowsWhiteWithRedHeadingsAndBlueLinks) {
 // The program's folder picture drawn here as a box of that size shows it: stretched to
 // fill it, or at its own 37 by 39 in the top-left corner.
 ui::Image FolderPictureIn(SIZE box, bool stretched) {
-  HMODULE exe = LoadLibraryExW(ui::programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HBITMAP picture = static_cast<HBITMAP>(LoadImageW(exe, MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  FreeLibrary(exe);
-  EXPECT_NE(picture, nullptr);
-  const BITMAPINFO format = ui::topDownFormat(box.cx, box.cy);
-  void* bits = nullptr;
-  HDC canvas = CreateCompatibleDC(nullptr);
-  HBITMAP surface = CreateDIBSection(canvas, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  SelectObject(canvas, surface);
-  const RECT all{0, 0, box.cx, box.cy};
-  FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HDC source = CreateCompatibleDC(nullptr);
-  SelectObject(source, picture);
-  SetStretchBltMode(canvas, COLORONCOLOR);
-  StretchBlt(canvas, 0, 0, stretched ? box.cx : 37, stretched ? box.cy : 39, source, 0, 0, 37, 39, SRCCOPY);
-  GdiFlush();
-  ui::Image image{box.cx, box.cy};
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  image.pixels.assign(pixels, pixels + box.cx * box.cy);
-  for (std::uint32_t& pixel : image.pixels) pixel &= 0x00FFFFFF;
-  DeleteDC(source);
-  DeleteDC(canvas);
-  DeleteObject(surface);
-  DeleteObject(picture);
-  return image;
-}
-
-int DifferentPixels(const ui::Image& a, const ui::Image& b) {
-  int different = 0;
-  for (size_t i = 0; i < a.pixels.size(); ++i) different += a.pixels[i] != b.pixels[i];
-  return different;
+  const forms::OwnedBitmap picture(static_cast<HBITMAP>(
+      ui::loadProgramImage(IDB_FOLDER_PICTURE, IMAGE_BITMAP, {}, LR_CREATEDIBSECTION)));
+  return ui::drawBitmap(picture.Get(), box, stretched ? box : SIZE{37, 39}, kWhite);
 }
 
 TEST_F(MainWindowTest, ThePictureFillsItsWholeBox) {
@@ -273,8 +337,8 @@ TEST_F(MainWindowTest, ThePictureFillsItsWholeBox) {
   EXPECT_EQ(size.cy, 47);
   const ui::Image shown = ui::captureScreen(box);
   ASSERT_EQ(shown.pixels.size(), static_cast<size_t>(size.cx * size.cy));
-  EXPECT_EQ(DifferentPixels(shown, FolderPictureIn(size, true)), 0);
-  EXPECT_GT(DifferentPixels(shown, FolderPictureIn(size, false)), 100) << "not merely drawn at its own size";
+  EXPECT_EQ(ui::differentPixels(shown, FolderPictureIn(size, true)), 0);
+  EXPECT_GT(ui::differentPixels(shown, FolderPictureIn(size, false)), 100) << "not merely drawn at its own size";
 }
 
 }  // namespace

@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "ui_driver/closing.h"
-#include "ui_driver/input.h"
-#include "ui_driver/pending_reply.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/pending_reply.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
@@ -97,7 +97,9 @@ TEST_P(QuitTest, NoKeepsTheWindowAsItWasAndTheNextTryAsksAgain) {
     const ui::MessageBoxWindow box = AskToQuit(reply);
     box.press(IDNO);
     box.waitUntilClosed();
-    if (reply) EXPECT_EQ(reply->waitForReply(), FALSE) << "the session may not end";
+    if (reply) {
+      EXPECT_EQ(reply->waitForReply(), FALSE) << "the session may not end";
+    }
     ui::waitUntilIdle(main);
     EXPECT_TRUE(NoBox()) << "No shows no further message";
     EXPECT_TRUE(program->isRunning());

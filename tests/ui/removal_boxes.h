@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/message_box.h"
+#include "tests/ui_driver/message_box.h"
 
 struct BoxLook {
   std::wstring text;

@@ -5,20 +5,26 @@
 
 #include <optional>
 // After windows.h, which it needs.
-#include <tlhelp32.h>
+#include <dbt.h>
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "main_window_fixture.h"
-#include "removal_boxes.h"
-#include "ui_driver/files.h"
-#include "ui_driver/input.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/unix_program.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "main_window/system_interpreter.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui/removal_boxes.h"
+#include "tests/ui_driver/combo_box.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/mapped_drive.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/processes.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/unix_program.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
@@ -42,35 +48,12 @@ void MakeGuardedTree() {
   ui::setAttributes(Folder(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
 }
 
-std::string ContentsOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(ui::longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot be opened>";
-  std::string contents(4096, '\0');
-  DWORD read = 0;
-  const BOOL done = ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr);
-  CloseHandle(file);
-  contents.resize(done ? read : 0);
-  return contents;
-}
-
-std::wstring Lower(std::wstring text) {
-  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
-std::wstring SystemInterpreter() {
-  wchar_t directory[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  return std::wstring(directory, length) + L"\\cmd.exe";
-}
-
 // A cmd.exe where the system's search for "cmd" would look before the system folder: a
 // copy of the session's stand-in, whose log would name the copy if it ever ran.
 class PlantedInterpreter {
  public:
   explicit PlantedInterpreter(std::wstring folder) : path_(std::move(folder) + L"\\cmd.exe") {
-    if (!CopyFileW(SystemInterpreter().c_str(), path_.c_str(), TRUE)) {
+    if (!CopyFileW(SystemCommandInterpreter().c_str(), path_.c_str(), TRUE)) {
       ADD_FAILURE() << "could not plant cmd.exe, error " << GetLastError();
     }
   }
@@ -84,20 +67,6 @@ class PlantedInterpreter {
  private:
   std::wstring path_;
 };
-
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
-
-bool InterpreterChildRunning(DWORD parent) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no process snapshot");
-  PROCESSENTRY32W entry{sizeof entry};
-  bool running = false;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    running = running || (entry.th32ParentProcessID == parent && Lower(entry.szExeFile) == L"cmd.exe");
-  }
-  CloseHandle(snapshot);
-  return running;
-}
 
 class RemovalTest : public MainWindowTest {
  protected:
@@ -140,6 +109,8 @@ TEST_P(FoundFolderTest, OkStartsOneCommandRemovesTheFolderAndTheNextClickFindsNo
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, kExpectedCommand);
   EXPECT_EQ(starts[0].showState, L"show=2");
+  EXPECT_EQ(ui::lowerCase(starts[0].currentFolder), ui::lowerCase(SystemDirectory()))
+      << "the program runs on the scratch drive; the interpreter must not keep it busy";
   EXPECT_FALSE(ui::pathExists(Folder()));
   AnswerLast(WaitForBox(), IDOK);
 
@@ -204,7 +175,7 @@ TEST_P(NotFoundTest, ShowsOnlyTheNotFoundBoxAndTouchesNothing) {
   AnswerLast(box, IDOK);
   EXPECT_TRUE(InterpreterStarts().empty());
   if (GetParam().fileNamedLikeTheFolder) {
-    EXPECT_EQ(ContentsOf(Folder()), "a file, not a folder");
+    EXPECT_EQ(ui::contentsOf(Folder()), "a file, not a folder");
   }
 }
 
@@ -217,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Roots, NotFoundTest,
 // The system's cmd.exe taken away for as long as this object lives.
 class InterpreterTakenAway {
  public:
-  InterpreterTakenAway() : path_(SystemInterpreter()) {
+  InterpreterTakenAway() : path_(SystemCommandInterpreter()) {
     EXPECT_TRUE(MoveFileW(path_.c_str(), (path_ + L".away").c_str())) << "error " << GetLastError();
   }
   ~InterpreterTakenAway() { MoveFileW((path_ + L".away").c_str(), path_.c_str()); }
@@ -225,11 +196,6 @@ class InterpreterTakenAway {
   InterpreterTakenAway& operator=(const InterpreterTakenAway&) = delete;
 
  private:
-  static std::wstring SystemInterpreter() {
-    wchar_t directory[MAX_PATH];
-    GetSystemDirectoryW(directory, MAX_PATH);
-    return std::wstring(directory) + L"\\cmd.exe";
-  }
   std::wstring path_;
 };
 
@@ -259,7 +225,9 @@ TEST_P(FailedRemovalTest, SaysCouldNotAndTheFolderStays) {
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::pathExists(Folder()));
   EXPECT_TRUE(ui::pathExists(ReadOnlyFile()));
-  if (GetParam().noInterpreter) EXPECT_TRUE(InterpreterStarts().empty()) << "nothing could be started";
+  if (GetParam().noInterpreter) {
+    EXPECT_TRUE(InterpreterStarts().empty()) << "nothing could be started";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Removals, FailedRemovalTest,
@@ -283,12 +251,12 @@ TEST_P(PlantedInterpreterTest, OnlyTheSystemInterpreterRuns) {
   ExpectBox(ClickDeleteAndConfirm(), kDeletedBox);
   const auto starts = InterpreterStarts();
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(Lower(starts[0].exe), Lower(SystemInterpreter()));
+  EXPECT_EQ(ui::fileIdentity(starts[0].exe), ui::fileIdentity(SystemCommandInterpreter())) << "ran " << starts[0].exe;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, PlantedInterpreterTest,
-    ::testing::Values(PlantCase{"BesideTheExe", [] { return FolderOf(ui::programPath()); }},
+    ::testing::Values(PlantCase{"BesideTheExe", [] { return ui::folderOf(ui::programPath()); }},
                       PlantCase{"InTheCurrentFolder", [] { return ui::driveRoot(ui::scratchDrive).substr(0, 2); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -337,8 +305,8 @@ TEST_F(RemovalTest, AFolderThatALinkInsideLeadsToKeepsAllItHolds) {
   Start();
   // Which box comes depends on what the interpreter managed; the data outside is what counts.
   AnswerLast(ClickDeleteAndConfirm(), IDOK);
-  EXPECT_EQ(ContentsOf(outside + L"\\data.txt"), "outside data");
-  EXPECT_EQ(ContentsOf(outside + L"\\inner\\more.txt"), "more outside data");
+  EXPECT_EQ(ui::contentsOf(outside + L"\\data.txt"), "outside data");
+  EXPECT_EQ(ui::contentsOf(outside + L"\\inner\\more.txt"), "more outside data");
 }
 
 TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWaitsForItsEnd) {
@@ -356,13 +324,117 @@ TEST_F(RemovalTest, WhileTheInterpreterRunsTheWindowTakesNoInputAndTheOutcomeWai
   ui::waitUntilIdle(main);
   EXPECT_TRUE(NoBox()) << "a box came while the interpreter ran";
   EXPECT_NE(SettledCursorAt(overExplanation), arrow) << "the wait cursor shows while the interpreter runs";
-  ASSERT_TRUE(InterpreterChildRunning(program->processId())) << "the delay was too short for these checks";
+  ASSERT_TRUE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the delay was too short for these checks";
 
   const ui::MessageBoxWindow outcome = WaitForBox();
-  EXPECT_FALSE(InterpreterChildRunning(program->processId())) << "the box came before the interpreter ended";
+  EXPECT_FALSE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the box came before the interpreter ended";
   ExpectBox(outcome, kDeletedBox);
   AnswerLast(outcome, IDOK);
   EXPECT_TRUE(ui::isEnabled(main));
+}
+
+// A stick plugged in while the program runs and chosen in the picker, which the test pulls
+// out again, announcing each as the system does. The drive that the picker would fall back
+// to holds an autorun.inf that nobody confirmed.
+class PulledStickTest : public RemovalTest {
+ protected:
+  static constexpr wchar_t kStick = L'K';
+
+  void SetUp() override {
+    RemovalTest::SetUp();
+    ui::removeTree(StickFolder());
+    ui::createFolder(StickFolder() + L"\\autorun.inf\\con");
+    ui::createFile(StickFolder() + L"\\autorun.inf\\con\\inside.txt", "on the stick");
+    ui::createFolder(FallbackFolder());
+    ui::createFile(FallbackFile(), "never confirmed");
+  }
+  void TearDown() override {
+    stick_.reset();
+    ui::removeTree(FallbackFolder());
+  }
+
+  // Starts the program, plugs the stick in and chooses it.
+  void StartOnTheStick(const StartOptions& options = {}) {
+    Start(options);
+    stick_.emplace(kStick, ui::sessionUnixPath() + L"/sticks/k");
+    Announce(DBT_DEVICEARRIVAL);
+    ui::pressKey(Control(L"Drive1"), kStick);
+    ASSERT_TRUE(ui::waitFor("Label1 to hold the stick", [&] { return DriveLetter() == L"k:"; }));
+  }
+
+  void PullTheStick() {
+    stick_.reset();
+    Announce(DBT_DEVICEREMOVECOMPLETE);
+  }
+
+  std::wstring DriveLetter() const { return ui::caption(Control(L"Label1")); }
+
+  bool PickerListsTheStick() const {
+    for (const std::wstring& entry : ui::listEntries(Control(L"Drive1"))) {
+      if (entry[0] == L'k') return true;
+    }
+    return false;
+  }
+
+  // What a pulled stick leaves the user with: the other drive's folder as it was, and a
+  // picker that has moved off the stick once the program takes input again.
+  void ExpectOnlyTheStickWasTried(const ui::MessageBoxWindow& outcome) {
+    ExpectBox(outcome, kNotDeletedBox);
+    const auto starts = InterpreterStarts();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, L"cmd /c rd /s /q \\\\.\\k:\\autorun.inf");
+    EXPECT_EQ(ui::contentsOf(FallbackFile()), "never confirmed");
+    AnswerLast(outcome, IDOK);
+    EXPECT_TRUE(ui::waitFor("the picker to drop the stick", [&] { return !PickerListsTheStick(); }));
+    EXPECT_EQ(DriveLetter(), FallbackDrive()) << "the picker's move raises Change";
+  }
+
+ private:
+  static std::wstring StickFolder() { return ui::windowsPath(ui::sessionUnixPath()) + L"\\sticks\\k"; }
+  // The first drive of the list, where the picker lands when its drive goes.
+  static std::wstring FallbackDrive() {
+    const DWORD drives = GetLogicalDrives() & ~(1u << (kStick - L'A'));
+    for (int bit = 0; bit < 26; ++bit) {
+      if (drives & (1u << bit)) return {static_cast<wchar_t>(L'a' + bit), L':'};
+    }
+    throw std::runtime_error("no drive");
+  }
+  static std::wstring FallbackFolder() { return FallbackDrive() + L"\\autorun.inf"; }
+  static std::wstring FallbackFile() { return FallbackFolder() + L"\\kept.txt"; }
+
+  // WM_DEVICECHANGE as the system broadcasts it, with the volume's record.
+  void Announce(WPARAM event) const {
+    DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << (kStick - L'A'), 0};
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(main, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume), SMTO_NORMAL,
+                                    10000, &answer))
+        << "the program did not take the device change";
+  }
+
+  std::optional<ui::MappedDrive> stick_;
+};
+
+TEST_F(PulledStickTest, PulledDuringTheConfirmationTheRemovalStaysOnTheStick) {
+  StartOnTheStick();
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  ExpectBox(confirmation, kConfirmationBox);
+  PullTheStick();
+  EXPECT_EQ(DriveLetter(), L"k:") << "the drive under the box is the one that was tested";
+  confirmation.press(IDOK);
+  confirmation.waitUntilClosed();
+  ExpectOnlyTheStickWasTried(WaitForBox());
+}
+
+TEST_F(PulledStickTest, PulledWhileTheInterpreterRunsTheRemovalIsNotReportedAsDone) {
+  StartOnTheStick({.environment = {{L"CMD_STANDIN_DELAY_MS", L"3000"}}});
+  const ui::MessageBoxWindow confirmation = ClickDelete();
+  confirmation.press(IDOK);
+  confirmation.waitUntilClosed();
+  ui::waitFor("the interpreter's start", [&] { return !InterpreterStarts().empty(); });
+  PullTheStick();
+  EXPECT_EQ(DriveLetter(), L"k:");
+  ASSERT_TRUE(ui::childProcessRunning(program->processId(), L"cmd.exe")) << "the delay was too short for this check";
+  ExpectOnlyTheStickWasTried(WaitForBox());
 }
 
 }  // namespace

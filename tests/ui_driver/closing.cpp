@@ -1,8 +1,8 @@
-#include "ui_driver/closing.h"
+#include "tests/ui_driver/closing.h"
 
-#include "ui_driver/error.h"
-#include "ui_driver/input.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui_driver/pending_reply.h"
+#include "tests/ui_driver/pending_reply.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui_driver/cursor_image.h"
+#include "tests/ui_driver/cursor_image.h"
 
 #include <atomic>
 #include <cstdint>
@@ -7,13 +7,13 @@
 #include <sstream>
 #include <vector>
 
-#include "ui_driver/error.h"
-#include "ui_driver/image.h"
-#include "ui_driver/files.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/unix_program.h"
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/unix_program.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui_driver/driver_target_contract.h"
+#include "tests/ui_driver/driver_target_contract.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ui_driver/paths.h"
-#include "ui_driver/program.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/program.h"
 
 inline ui::Program startDriverTarget(std::wstring arguments)
 {

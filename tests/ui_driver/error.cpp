@@ -1,4 +1,4 @@
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 #include <windows.h>
 

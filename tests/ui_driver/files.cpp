@@ -1,10 +1,10 @@
-#include "ui_driver/files.h"
+#include "tests/ui_driver/files.h"
 
 #include <vector>
 
-#include "ui_driver/error.h"
-#include "ui_driver/handle.h"
-#include "ui_driver/text.h"
+#include "forms/owned.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 
@@ -58,6 +58,16 @@ void removeEntry(const std::wstring& path, DWORD attributes)
         throwPathError(isFolder ? "RemoveDirectoryW" : "DeleteFileW", path);
 }
 
+// The file opened for reading, others reading and writing meanwhile.
+forms::OwnedHandle openForReading(const std::wstring& path, DWORD access)
+{
+    forms::OwnedHandle file(CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        throwPathError("CreateFileW", path);
+    return file;
+}
+
 } // namespace
 
 std::wstring longPath(std::wstring_view path)
@@ -85,11 +95,12 @@ void createFolder(std::wstring_view path)
 void createFile(std::wstring_view path, std::string_view contents)
 {
     const std::wstring full = longPath(path);
-    Handle file(CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
+    const forms::OwnedHandle file(
+        CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         throwPathError("CreateFileW", full);
     DWORD written = 0;
-    if (!WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) ||
+    if (!WriteFile(file.Get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) ||
         written != contents.size())
         throwPathError("WriteFile", full);
 }
@@ -119,6 +130,37 @@ void removeTree(std::wstring_view path)
     const std::wstring full = longPath(path);
     if (const auto attributes = attributesOf(full))
         removeEntry(full, *attributes);
+}
+
+std::string contentsOf(std::wstring_view path)
+{
+    const std::wstring full = longPath(path);
+    const forms::OwnedHandle file = openForReading(full, GENERIC_READ);
+    std::string contents;
+    char chunk[4096];
+    DWORD read = 0;
+    do {
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr))
+            throwPathError("ReadFile", full);
+        contents.append(chunk, read);
+    } while (read > 0);
+    return contents;
+}
+
+FileIdentity fileIdentity(std::wstring_view path)
+{
+    const std::wstring full = longPath(path);
+    const forms::OwnedHandle file = openForReading(full, 0);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file.Get(), &information))
+        throwPathError("GetFileInformationByHandle", full);
+    return {information.dwVolumeSerialNumber,
+            (ULONGLONG{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+std::wstring folderOf(std::wstring_view path)
+{
+    return std::wstring(path.substr(0, path.find_last_of(L"\\/")));
 }
 
 } // namespace ui

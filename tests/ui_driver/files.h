@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,5 +26,21 @@ bool pathExists(std::wstring_view path);
 // The entry and everything below it, read-only ones too; nothing there is fine. A link
 // is removed itself and never followed (Wine cannot remove links: that throws).
 void removeTree(std::wstring_view path);
+
+// All that the file holds.
+std::string contentsOf(std::wstring_view path);
+
+// What a path names, as the volume and the file's index on it. A path into system32 from
+// a 32-bit process names a file in syswow64, whose own path is what a process started
+// from there reports: only the file itself compares.
+struct FileIdentity {
+    DWORD volume;
+    ULONGLONG index;
+    bool operator==(const FileIdentity&) const = default;
+};
+FileIdentity fileIdentity(std::wstring_view path);
+
+// The path up to its last separator: "C:\a\b.exe" gives "C:\a".
+std::wstring folderOf(std::wstring_view path);
 
 } // namespace ui

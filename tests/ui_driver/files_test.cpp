@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "ui_driver/error.h"
-#include "ui_driver/files.h"
-#include "ui_driver/mapped_drive.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/mapped_drive.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
 
 namespace {
 

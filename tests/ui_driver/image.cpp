@@ -1,11 +1,13 @@
-#include "ui_driver/image.h"
+#include "tests/ui_driver/image.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <utility>
 
-#include "ui_driver/error.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 
@@ -132,9 +134,99 @@ Image drawIcon(HICON icon, SIZE size, std::uint32_t background)
     return canvas.image();
 }
 
+Image drawBitmap(HBITMAP bitmap, SIZE size, SIZE drawnSize, std::uint32_t background)
+{
+    BITMAP format{};
+    if (!GetObjectW(bitmap, sizeof format, &format))
+        throwLastError("GetObjectW of a bitmap");
+    Canvas canvas(size.cx, size.cy);
+    HBRUSH ground = CreateSolidBrush(toColorRef(background));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(canvas.dc(), &all, ground);
+    DeleteObject(ground);
+    HDC source = CreateCompatibleDC(nullptr);
+    if (!source)
+        throwLastError("CreateCompatibleDC");
+    const HGDIOBJ previous = SelectObject(source, bitmap);
+    SetStretchBltMode(canvas.dc(), COLORONCOLOR);
+    const BOOL drawn = StretchBlt(canvas.dc(), 0, 0, drawnSize.cx, drawnSize.cy, source, 0, 0, format.bmWidth,
+                                  format.bmHeight, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    if (!drawn)
+        throwLastError("StretchBlt");
+    return canvas.image();
+}
+
+std::uint32_t systemColour(int index)
+{
+    const COLORREF colour = GetSysColor(index);
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+Image drawText(std::wstring_view text, SIZE size, const TextLook& look)
+{
+    Canvas canvas(size.cx, size.cy);
+    HBRUSH ground = CreateSolidBrush(toColorRef(look.ground));
+    RECT box{0, 0, size.cx, size.cy};
+    FillRect(canvas.dc(), &box, ground);
+    DeleteObject(ground);
+    HFONT font = CreateFontIndirectW(&look.font);
+    if (!font)
+        throwLastError("CreateFontIndirectW");
+    const HGDIOBJ previous = SelectObject(canvas.dc(), font);
+    SetTextColor(canvas.dc(), toColorRef(look.colour));
+    SetBkColor(canvas.dc(), toColorRef(look.ground));
+    const std::wstring copy(text);
+    const int height = DrawTextW(canvas.dc(), copy.c_str(), -1, &box, look.format);
+    SelectObject(canvas.dc(), previous);
+    DeleteObject(font);
+    if (height == 0 && !text.empty())
+        throwLastError("DrawTextW");
+    return canvas.image();
+}
+
+Image inkOf(const Image& image, std::uint32_t colour)
+{
+    int left = image.width, top = image.height, right = 0, bottom = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.at(x, y) != colour)
+                continue;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x + 1);
+            bottom = std::max(bottom, y + 1);
+        }
+    }
+    if (right <= left)
+        return {};
+    Image ink{right - left, bottom - top, {}};
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x)
+            ink.pixels.push_back(image.at(x, y) == colour ? 1 : 0);
+    }
+    return ink;
+}
+
 void saveScreenshot(HWND window, const std::wstring& pngPath)
 {
     savePng(captureWindow(window), pngPath);
+}
+
+int countOf(const Image& image, std::uint32_t colour)
+{
+    return static_cast<int>(std::count(image.pixels.begin(), image.pixels.end(), colour));
+}
+
+int differentPixels(const Image& a, const Image& b)
+{
+    if (a.width != b.width || a.height != b.height)
+        throw DriverError("images of different sizes compared pixel by pixel");
+    int different = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i)
+        different += a.pixels[i] != b.pixels[i];
+    return different;
 }
 
 } // namespace ui

@@ -1,10 +1,10 @@
-#include "ui_driver/input.h"
+#include "tests/ui_driver/input.h"
 
 #include <vector>
 
-#include "ui_driver/error.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

@@ -1,15 +1,15 @@
-#include "ui_driver/mapped_drive.h"
+#include "tests/ui_driver/mapped_drive.h"
 
 #include <windows.h>
 
 #include <iostream>
 
-#include "ui_driver/error.h"
-#include "ui_driver/files.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/unix_program.h"
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/unix_program.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

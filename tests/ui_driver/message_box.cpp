@@ -1,12 +1,12 @@
-#include "ui_driver/message_box.h"
+#include "tests/ui_driver/message_box.h"
 
 #include <optional>
 
-#include "ui_driver/closing.h"
-#include "ui_driver/error.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

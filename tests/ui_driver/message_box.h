@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

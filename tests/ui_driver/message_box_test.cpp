@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/driver_target_contract.h"
-#include "ui_driver/driver_target_program.h"
-#include "ui_driver/input.h"
-#include "ui_driver/message_box.h"
+#include "tests/ui_driver/driver_target_contract.h"
+#include "tests/ui_driver/driver_target_program.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/message_box.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ui_driver/paths.h"
+#include "tests/ui_driver/paths.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "ui_driver/error.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

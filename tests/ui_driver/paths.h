@@ -20,10 +20,13 @@ std::wstring sessionUnixPath();
 std::wstring besideThisExe(std::wstring_view fileName);
 
 // The drives of the session (tests/harness/wine_session.sh): q: and r: are empty
-// folders when the run starts, m: is a drive with no medium in it.
+// folders when the run starts, m: is a drive with no medium in it, l: a folder whose
+// volume label is labelledDriveLabel.
 inline constexpr wchar_t scratchDrive = L'Q';
 inline constexpr wchar_t secondScratchDrive = L'R';
 inline constexpr wchar_t driveWithoutMedium = L'M';
+inline constexpr wchar_t labelledDrive = L'L';
+inline constexpr wchar_t labelledDriveLabel[] = L"KINGSTON";
 
 // "Q:\" for 'Q'.
 std::wstring driveRoot(wchar_t letter);

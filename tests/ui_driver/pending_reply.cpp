@@ -1,9 +1,9 @@
-#include "ui_driver/pending_reply.h"
+#include "tests/ui_driver/pending_reply.h"
 
 #include <map>
 #include <utility>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace ui {
 

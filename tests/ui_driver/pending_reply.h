@@ -9,7 +9,7 @@
 #include <chrono>
 #include <optional>
 
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/error.h"
-#include "ui_driver/image.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 

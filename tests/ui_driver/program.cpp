@@ -1,13 +1,13 @@
-#include "ui_driver/program.h"
+#include "tests/ui_driver/program.h"
 
 #include <cwchar>
 #include <cwctype>
 #include <iostream>
 
-#include "ui_driver/error.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 
@@ -67,8 +67,8 @@ Program::Program(const ProgramStart& start)
                         environment.data(), start.currentDirectory.empty() ? nullptr : start.currentDirectory.c_str(),
                         &startup, &started))
         throwLastError("CreateProcessW of " + toUtf8(start.exe));
-    process_ = Handle(started.hProcess);
-    Handle thread(started.hThread);
+    process_ = forms::OwnedHandle(started.hProcess);
+    forms::OwnedHandle thread(started.hThread);
     processId_ = started.dwProcessId;
 }
 
@@ -79,7 +79,7 @@ Program Program::underTest(std::wstring arguments)
 
 Program::~Program()
 {
-    if (!process_.get())
+    if (!process_.Get())
         return;
     try {
         kill();
@@ -91,14 +91,14 @@ Program::~Program()
 
 bool Program::isRunning() const
 {
-    return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+    return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 DWORD Program::waitForExit(std::chrono::milliseconds bound) const
 {
     waitFor("process " + std::to_string(processId_) + " to end", [&] { return !isRunning(); }, bound);
     DWORD code = 0;
-    if (!GetExitCodeProcess(process_.get(), &code))
+    if (!GetExitCodeProcess(process_.Get(), &code))
         throwLastError("GetExitCodeProcess");
     return code;
 }
@@ -113,7 +113,7 @@ void Program::kill()
     if (!isRunning())
         return;
     // A program that ends by itself in the meantime makes this fail harmlessly.
-    TerminateProcess(process_.get(), 1);
+    TerminateProcess(process_.Get(), 1);
     waitFor("process " + std::to_string(processId_) + " to die", [&] { return !isRunning(); });
 }
 

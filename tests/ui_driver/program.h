@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ui_driver/handle.h"
-#include "ui_driver/wait.h"
+#include "forms/owned.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 
@@ -48,7 +48,7 @@ public:
     void kill();
 
 private:
-    Handle process_;
+    forms::OwnedHandle process_;
     DWORD processId_ = 0;
 };
 

@@ -1,11 +1,11 @@
-#include "ui_driver/unix_program.h"
+#include "tests/ui_driver/unix_program.h"
 
 #include <windows.h>
 
-#include "ui_driver/error.h"
-#include "ui_driver/handle.h"
-#include "ui_driver/paths.h"
-#include "ui_driver/text.h"
+#include "forms/owned.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/paths.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 
@@ -28,8 +28,8 @@ void startUnixProgram(const std::vector<std::wstring>& arguments)
                         &started))
         throwLastError("CreateProcessW of " + toUtf8(arguments.front()));
     // Both are null for a Unix program; closed in case a Wine version fills them in.
-    Handle process(started.hProcess);
-    Handle thread(started.hThread);
+    forms::OwnedHandle process(started.hProcess);
+    forms::OwnedHandle thread(started.hThread);
 }
 
 } // namespace ui

@@ -1,8 +1,8 @@
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 #include <string>
 
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace ui {
 

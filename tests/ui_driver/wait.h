@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace ui {
 

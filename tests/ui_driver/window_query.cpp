@@ -1,12 +1,12 @@
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/window_query.h"
 
 #include <exception>
 #include <optional>
 #include <sstream>
 #include <utility>
 
-#include "ui_driver/error.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace ui {
 
@@ -119,6 +119,21 @@ std::wstring caption(HWND window)
     return text;
 }
 
+std::wstring shownText(HWND window)
+{
+    constexpr UINT timeoutMs = 5000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &length))
+        throwLastError("WM_GETTEXTLENGTH");
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             timeoutMs, &copied))
+        throwLastError("WM_GETTEXT");
+    text.resize(copied);
+    return text;
+}
+
 int controlId(HWND window)
 {
     return GetDlgCtrlID(window);
@@ -157,6 +172,13 @@ RECT clientRect(HWND window)
     RECT rect{};
     if (!GetClientRect(window, &rect))
         throwLastError("GetClientRect");
+    return rect;
+}
+
+RECT rectInParent(HWND window)
+{
+    RECT rect = screenRect(window);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 namespace ui {
 
@@ -21,6 +21,8 @@ DWORD processOf(HWND window);
 DWORD threadOf(HWND window);
 std::wstring className(HWND window);
 std::wstring caption(HWND window);
+// The text that the window answers to WM_GETTEXT: for a drop-down list, its selection.
+std::wstring shownText(HWND window);
 int controlId(HWND window);
 DWORD style(HWND window);
 DWORD exStyle(HWND window);
@@ -29,6 +31,8 @@ bool hasExStyle(HWND window, DWORD bits);
 RECT screenRect(HWND window);
 // In client coordinates: left and top are 0.
 RECT clientRect(HWND window);
+// The window's rectangle in its parent's client coordinates.
+RECT rectInParent(HWND window);
 bool isVisible(HWND window);
 bool isEnabled(HWND window);
 

@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "ui_driver/closing.h"
-#include "ui_driver/cursor_image.h"
-#include "ui_driver/driver_target_contract.h"
-#include "ui_driver/driver_target_program.h"
-#include "ui_driver/image.h"
-#include "ui_driver/input.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/text.h"
-#include "ui_driver/wait.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/closing.h"
+#include "tests/ui_driver/cursor_image.h"
+#include "tests/ui_driver/driver_target_contract.h"
+#include "tests/ui_driver/driver_target_program.h"
+#include "tests/ui_driver/image.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/wait.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace {
 
@@ -89,6 +89,7 @@ TEST(Windows, ReadsTheWindowAndItsControls)
         SCOPED_TRACE(ui::toUtf8(expected[i].caption));
         EXPECT_EQ(ui::className(controls[i]), expected[i].className);
         EXPECT_EQ(ui::caption(controls[i]), expected[i].caption);
+        EXPECT_EQ(ui::shownText(controls[i]), expected[i].caption);
         EXPECT_EQ(ui::controlId(controls[i]), expected[i].id);
         EXPECT_EQ(ui::hasStyle(controls[i], WS_TABSTOP), expected[i].tabStop);
         EXPECT_TRUE(ui::isVisible(controls[i]));

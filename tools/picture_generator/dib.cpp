@@ -1,4 +1,4 @@
-#include "dib.h"
+#include "tools/picture_generator/dib.h"
 
 namespace pictures {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "bytes.h"
+#include "tools/picture_generator/bytes.h"
 
 namespace pictures {
 

@@ -1,9 +1,9 @@
-#include "folder_picture.h"
+#include "tools/picture_generator/folder_picture.h"
 
 #include <cmath>
 
-#include "dib.h"
-#include "scene.h"
+#include "tools/picture_generator/dib.h"
+#include "tools/picture_generator/scene.h"
 
 namespace pictures {
 namespace {

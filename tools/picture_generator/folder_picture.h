@@ -1,8 +1,8 @@
 // FolderPicture: a yellow folder, a lined page and a red warning disc, on white.
 #pragma once
 
-#include "bytes.h"
-#include "image.h"
+#include "tools/picture_generator/bytes.h"
+#include "tools/picture_generator/image.h"
 
 namespace pictures {
 

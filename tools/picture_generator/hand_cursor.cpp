@@ -1,9 +1,9 @@
-#include "hand_cursor.h"
+#include "tools/picture_generator/hand_cursor.h"
 
 #include <array>
 
-#include "dib.h"
-#include "icon_file.h"
+#include "tools/picture_generator/dib.h"
+#include "tools/picture_generator/icon_file.h"
 
 namespace pictures {
 namespace {

@@ -1,7 +1,7 @@
 // HandCursor: a white pointing hand with a black outline, the index finger up, hotspot at (0, 0).
 #pragma once
 
-#include "bytes.h"
+#include "tools/picture_generator/bytes.h"
 
 namespace pictures {
 

@@ -1,9 +1,9 @@
-#include "icon_file.h"
+#include "tools/picture_generator/icon_file.h"
 
 #include <utility>
 
-#include "dib.h"
-#include "palette.h"
+#include "tools/picture_generator/dib.h"
+#include "tools/picture_generator/palette.h"
 
 namespace pictures {
 namespace {

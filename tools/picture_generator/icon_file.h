@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "bytes.h"
-#include "image.h"
+#include "tools/picture_generator/bytes.h"
+#include "tools/picture_generator/image.h"
 
 namespace pictures {
 

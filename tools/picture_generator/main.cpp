@@ -8,11 +8,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "folder_picture.h"
-#include "hand_cursor.h"
-#include "icon_file.h"
-#include "program_icon.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
+#include "tools/picture_generator/folder_picture.h"
+#include "tools/picture_generator/hand_cursor.h"
+#include "tools/picture_generator/icon_file.h"
+#include "tools/picture_generator/program_icon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "tools/picture_generator/palette.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "image.h"
+#include "tools/picture_generator/image.h"
 
 namespace pictures {
 

@@ -1,8 +1,8 @@
-#include "program_icon.h"
+#include "tools/picture_generator/program_icon.h"
 
 #include <algorithm>
 
-#include "scene.h"
+#include "tools/picture_generator/scene.h"
 
 namespace pictures {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "icon_file.h"
-#include "image.h"
+#include "tools/picture_generator/icon_file.h"
+#include "tools/picture_generator/image.h"
 
 namespace pictures {
 

@@ -1,4 +1,4 @@
-#include "scene.h"
+#include "tools/picture_generator/scene.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "image.h"
+#include "tools/picture_generator/image.h"
 
 namespace pictures {
 

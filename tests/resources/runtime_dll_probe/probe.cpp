@@ -1,5 +1,11 @@
 // Uses the C++ runtime, exceptions and a mutex, so that, linked without -static, it imports the
-// compiler's runtime DLLs; the import check must reject it.
+// compiler's runtime DLLs; and it calls mpr and comctl32, which are system DLLs but no KnownDLLs.
+// The import check must reject it.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <winnetwk.h>
+
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -10,7 +16,11 @@ int main(int argc, char**) {
   try {
     if (argc > 1) throw std::runtime_error(std::string("arguments: ") + std::to_string(argc));
   } catch (const std::exception&) {
-    return 1;  // the probe is never run, only inspected
+    // The probe is never run, only inspected.
+    wchar_t remote[MAX_PATH];
+    DWORD length = MAX_PATH;
+    InitCommonControls();
+    return static_cast<int>(WNetGetConnectionW(L"q:", remote, &length));
   }
   return 0;
 }

@@ -9,7 +9,7 @@
 
 #include "forms/form.h"
 #include "forms/global.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 
 namespace {
 

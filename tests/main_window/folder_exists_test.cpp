@@ -5,7 +5,7 @@
 #include <string>
 
 #include "forms/form.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 #include "main_window/frm_auto.h"
 #include "main_window/modvista.h"
 

@@ -12,7 +12,7 @@
 #include "forms/form.h"
 #include "forms/geometry.h"
 #include "forms/global.h"
-#include "forms/message_loop.h"
+#include "forms/internal.h"
 #include "forms/text.h"
 
 namespace {
