@@ -16,9 +16,8 @@ namespace {
 // runs the cases side by side and each empties its folder before and after.
 std::wstring testFolder()
 {
-    // The case's name is a C++ name, so plain ASCII.
-    const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-    return ui::windowsPath(ui::sessionUnixPath() + L"/ui_driver_files_test-" + std::wstring(name.begin(), name.end()));
+    const std::wstring name = ui::fromUtf8(testing::UnitTest::GetInstance()->current_test_info()->name());
+    return ui::windowsPath(ui::sessionUnixPath() + L"/ui_driver_files_test-" + name);
 }
 
 bool listed(wchar_t letter)
