@@ -242,7 +242,8 @@ table=$out/table.md
     twin "$(memory_kb twin working | summary)" -
   for removal in $removals; do
     entries=${removal%%:*}
-    sampled_row "Removal of $(grouped "$entries") entries, $(removal_ms "$entries" program | wc -l | tr -d ' ') runs (ms)" \
+    runs=$(removal_ms "$entries" program | wc -l | tr -d ' ')
+    sampled_row "Removal of $(grouped "$entries") entries, $runs runs (ms)" \
       %.0f "$(removal_ms "$entries" program | summary)" stand-in "$(removal_ms "$entries" direct | summary)" \
       "$(removal_goal "$entries")"
   done

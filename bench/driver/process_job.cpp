@@ -42,8 +42,9 @@ void ProcessJob::WaitForEnd(DWORD processId, std::chrono::milliseconds bound) co
   const Deadline deadline = std::chrono::steady_clock::now() + bound;
   for (;;) {
     const Message message = Next(deadline, "a process to end", bound);
-    const bool end = message.kind == JOB_OBJECT_MSG_EXIT_PROCESS || message.kind == JOB_OBJECT_MSG_ABNORMAL_EXIT_PROCESS;
-    if (end && message.processId == processId) return;
+    const bool ended =
+        message.kind == JOB_OBJECT_MSG_EXIT_PROCESS || message.kind == JOB_OBJECT_MSG_ABNORMAL_EXIT_PROCESS;
+    if (ended && message.processId == processId) return;
   }
 }
 

@@ -1,9 +1,9 @@
 // A job whose completion port tells when a process in it starts and when one ends, with no
 // polling: watching a process this way costs it nothing while it runs.
 //
-// Under Wine a process's handle is signalled from the moment the process is made until its
-// first thread has started, so a process heard of as it starts cannot be waited for by its
-// handle; the job's message of its end comes only when it has really ended.
+// Under Wine a process just made may have a signalled handle (its exit code still
+// STILL_ACTIVE) until its first thread runs, so a process heard of as it starts is not
+// waited for by its handle; the job's message of its end comes only once it has ended.
 #pragma once
 
 #include <windows.h>
