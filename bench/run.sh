@@ -12,6 +12,7 @@
 #   BENCH_MEMORY_RUNS    starts of each program whose memory is read (default 5)
 #   BENCH_REMOVALS       sizes of autorun.inf and runs of each way, as entries:runs
 #                        (default "1000:7 10000:7 100000:3")
+#   BENCH_CPU            the one CPU that the whole session runs on (default: the last one)
 #
 # What is measured (bench/driver/bench_driver.cpp does it from inside the session):
 #   Start-up  From just before CreateProcess until, in this order, WaitForInputIdle has
@@ -46,12 +47,14 @@
 # beside it. A bare Goal number is a ratio goal: at most that times the floor.
 #
 # The session is the test session (cmd.exe is the stand-in for every process, Wine manages
-# the windows itself), with two changes. The prefix gets Wine's own fonts: without them
-# every face resolves to Liberation Sans. And q: lives in memory (a folder in /dev/shm):
-# on an ext4 disk mounted with "discard", as on the machine of the table below, each file
-# that the interpreter removes waits in close() for a discard of its block, as long as the
-# host and the other work on its disk make it; in memory a removal is the interpreter's and
-# the wineserver's work alone.
+# the windows itself), with three changes. The prefix gets Wine's own fonts: without them
+# every face resolves to Liberation Sans. q: lives in memory (a folder in /dev/shm): on an
+# ext4 disk mounted with "discard", as on the machine of the table below, each file that the
+# interpreter removes waits in close() for a discard of its block, as long as the host and
+# the other work on its disk make it. And every process of the session runs on one CPU: a
+# removal is some 5 round trips per entry between the interpreter and the wineserver, and
+# on a virtual machine each wake-up of a process on another CPU costs what the host makes
+# it (10,000 entries took 4.5 to 23 s spread over the CPUs, 1.6 to 2.4 s on one).
 set -eu
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -59,6 +62,7 @@ build=$(mkdir -p "${1:-$top/build/x86_64}" && cd "${1:-$top/build/x86_64}" && pw
 startup_runs=${BENCH_STARTUP_RUNS:-21}
 memory_runs=${BENCH_MEMORY_RUNS:-5}
 removals=${BENCH_REMOVALS:-"1000:7 10000:7 100000:3"}
+cpu=${BENCH_CPU:-$(($(nproc) - 1))}
 
 out=$build/bench
 session=$out/session
@@ -97,12 +101,16 @@ stop_session() {
 trap stop_session EXIT
 trap 'exit 130' INT TERM
 
-echo "Starting the bench's Wine session in $session"
-sh "$top/tests/harness/wine_session.sh" start "$session" \
+# Every process of the session inherits the CPU from the one that starts it.
+on_the_cpu() {
+  taskset -c "$cpu" "$@"
+}
+echo "Starting the bench's Wine session in $session, on CPU $cpu"
+on_the_cpu sh "$top/tests/harness/wine_session.sh" start "$session" \
   --desktop-keeper "$build/tests/harness/desktop_keeper.exe" \
   --cmd-standin "$build/tests/cmd_standin/cmd_standin.exe" >>"$log" 2>&1
 in_wine() {
-  sh "$top/tests/harness/in_wine.sh" "$session" "$@"
+  on_the_cpu sh "$top/tests/harness/in_wine.sh" "$session" "$@"
 }
 prefix=$(. "$session/session.env" && printf '%s' "$WINEPREFIX")
 # Each Wine process reads the fonts folder as it starts.
@@ -300,8 +308,9 @@ report() {
   echo "- Removal time per 1,000 entries (ms): ${growth%%|*}."
   echo "- Growth of the removal time: ${growth#*|}."
   echo "- Every removal sample, sorted (ms): $(per_size every_sample)."
-  echo "- Machine: $machine; load average $load_at_start at the start and $load_at_end at the end"
-  echo "  (other work on the machine spreads the samples). Source: $commit. The whole bench took $elapsed s."
+  echo "- Machine: $machine; the session on CPU $cpu; load average $load_at_start at the start and"
+  echo "  $load_at_end at the end (other work on the machine spreads the samples). Source: $commit."
+  echo "  The whole bench took $elapsed s."
   echo "- Absolute times vary with the machine; only the ratios compare."
 }
 
