@@ -9,7 +9,9 @@
 //       resource <label> <type> <name> <language> <bytes>
 //   bench_driver removal <exe> <drive> <runs> <entries>...
 //       build <entries> <ms>
-//       removal <entries> program|direct <ms>
+//       removal <entries> program <ms-to-the-result-box> <ms-to-the-interpreter's-end>
+//       removal <entries> direct <ms>
+//     Each run removes a tree of <entries> both ways, in turn; see removal_timing.h.
 //     The session must run the stand-in as cmd.exe for every process (a DllOverrides entry
 //     in the registry: Wine takes WINEDLLOVERRIDES from the Unix environment only).
 //
@@ -123,14 +125,18 @@ void BuildTree(const std::wstring& drive, int entries) {
 void MeasureRemoval(const std::wstring& exe, const std::wstring& drive, int runs, const std::vector<int>& sizes) {
   for (int entries : sizes) {
     const std::wstring size = std::to_wstring(entries);
+    const auto makeTree = [&] { BuildTree(drive, entries); };
     for (int run = 0; run < runs; ++run) {
       // Alternated, so that neither way always finds the disk just after the other.
       for (int way = 0; way < 2; ++way) {
-        const bool throughProgram = (way + run) % 2 == 0;
-        BuildTree(drive, entries);
-        const double ms = throughProgram ? bench::TimeRemovalThroughProgram(exe, drive)
-                                         : bench::TimeRemovalDirectly(drive);
-        Print(L"removal " + size + (throughProgram ? L" program " : L" direct ") + Milliseconds(ms));
+        if ((way + run) % 2 == 0) {
+          const bench::RemovalThroughProgram timing = bench::TimeRemovalThroughProgram(exe, drive, makeTree);
+          Print(L"removal " + size + L" program " + Milliseconds(timing.resultBoxMs) + L" " +
+                Milliseconds(timing.interpreterEndMs));
+        } else {
+          makeTree();
+          Print(L"removal " + size + L" direct " + Milliseconds(bench::TimeRemovalDirectly(drive)));
+        }
       }
     }
   }

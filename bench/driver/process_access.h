@@ -1,4 +1,5 @@
-// A handle of a program that ui::Program started, for the queries that need one.
+// Handles of processes that the driver did not start itself: the programs that ui::Program
+// starts, and the interpreter that the program starts.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,11 @@
 
 namespace bench {
 
-// Open for WaitForInputIdle, GetProcessMemoryInfo and waiting for its end.
+// Open for WaitForInputIdle, GetProcessMemoryInfo, QueryFullProcessImageName and waiting
+// for its end.
 ui::Handle OpenForQueries(DWORD processId);
+
+// Open for AssignProcessToJobObject.
+ui::Handle OpenForJob(DWORD processId);
 
 }  // namespace bench

@@ -7,6 +7,8 @@
 
 #include "bench/driver/autorun_tree.h"
 #include "bench/driver/poll_closely.h"
+#include "bench/driver/process_access.h"
+#include "bench/driver/process_job.h"
 #include "bench/driver/ready_window.h"
 #include "bench/driver/stopwatch.h"
 #include "ui_driver/error.h"
@@ -21,7 +23,7 @@ namespace bench {
 namespace {
 
 constexpr int kMainWindowControls = 12;
-constexpr std::chrono::milliseconds kQuestionBound{10'000};
+constexpr std::chrono::milliseconds kStepBound{10'000};
 // 100,000 entries take about a minute under Wine.
 constexpr std::chrono::milliseconds kRemovalBound{600'000};
 
@@ -32,58 +34,88 @@ std::wstring CommandInterpreter() {
   return std::wstring(directory, length) + L"\\cmd.exe";
 }
 
+std::wstring ImageOf(HANDLE process) {
+  wchar_t path[MAX_PATH];
+  DWORD length = MAX_PATH;
+  if (!QueryFullProcessImageNameW(process, 0, path, &length)) ui::throwLastError("QueryFullProcessImageName");
+  return std::wstring(path, length);
+}
+
+bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 void ExpectRemoved(const std::wstring& drive, const char* how) {
   if (AutorunTreeExists(drive)) throw ui::DriverError(std::string(how) + " left autorun.inf behind");
 }
 
 }  // namespace
 
-double TimeRemovalThroughProgram(const std::wstring& exe, const std::wstring& drive) {
+RemovalThroughProgram TimeRemovalThroughProgram(const std::wstring& exe, const std::wstring& drive,
+                                                const std::function<void()>& makeTree) {
+  const ProcessJob job;
   const ui::Program program(ui::ProgramStart{exe, {}, drive + L"\\", {}});
+  job.Adopt(OpenForJob(program.processId()).get());
   HWND window = WaitUntilReady(program, kMainWindowControls);
   HWND deleteButton = ui::findControl(window, L"Button", L"&Delete Autorun.inf");
   if (!deleteButton) throw ui::DriverError("the main window has no Delete button");
+  makeTree();
   ui::clickButton(deleteButton);
   HWND confirmation = PollClosely("the box Confirmation", [&] {
     return ui::findTopLevel(program.processId(), L"#32770", L"Confirmation");
-  }, kQuestionBound);
+  }, kStepBound);
 
   const Stopwatch clock;
   ui::MessageBoxWindow(confirmation).press(IDOK);
+  const DWORD interpreterId = job.WaitForStart(program.processId(), kStepBound);
+  // Opened now, while the program still holds it, for a look at its image once it has ended
+  // (Wine knows a process's image only once it runs).
+  const ui::Handle interpreter = OpenForQueries(interpreterId);
+  job.WaitForEnd(interpreterId, kRemovalBound);
+  const double interpreterEndMs = clock.ElapsedMs();
+  // The box comes right after the interpreter's end; nothing else runs then.
   const HWND result = PollClosely("the box Information", [&] {
     HWND information = ui::findTopLevel(program.processId(), L"#32770", L"Information");
     return information ? information : ui::findTopLevel(program.processId(), L"#32770", L"Attention !");
-  }, kRemovalBound);
-  const double elapsedMs = clock.ElapsedMs();
+  }, kStepBound);
+  const double resultBoxMs = clock.ElapsedMs();
+
+  const std::wstring image = ImageOf(interpreter.get());
+  if (!SameIgnoringCase(image, CommandInterpreter())) {
+    throw ui::DriverError("the program started " + ui::toUtf8(image) + ", not the system's cmd.exe");
+  }
   if (ui::caption(result) != L"Information") {
     throw ui::DriverError("the program reports: " + ui::toUtf8(ui::MessageBoxWindow(result).text()));
   }
   ExpectRemoved(drive, "the program");
-  return elapsedMs;
+  return {interpreterEndMs, resultBoxMs};
 }
 
 double TimeRemovalDirectly(const std::wstring& drive) {
   const std::wstring interpreter = CommandInterpreter();
   std::wstring commandLine = L"cmd /c rd /s /q \\\\.\\" + drive + L"\\autorun.inf";
-  // As the program starts it: minimised, and, like any child of a program without a
-  // console, with a console of its own.
+  const std::wstring root = drive + L"\\";
+  // As the program starts it: minimised, in the program's current folder, and with no creation
+  // flags but the one that lets it join the job before it runs. Neither parent has a console
+  // (the driver's output goes to files), and under Wine the child of such a parent gets none
+  // either: CREATE_NEW_CONSOLE would add a conhost.exe.
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWMINIMIZED;
-  PROCESS_INFORMATION started{};
+  PROCESS_INFORMATION created{};
+  const ProcessJob job;
 
   const Stopwatch clock;
-  if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
-                      nullptr, &startup, &started)) {
+  if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      root.c_str(), &startup, &created)) {
     ui::throwLastError("CreateProcess of " + ui::toUtf8(interpreter));
   }
-  const ui::Handle process(started.hProcess);
-  const ui::Handle thread(started.hThread);
-  if (WaitForSingleObject(process.get(), static_cast<DWORD>(kRemovalBound.count())) != WAIT_OBJECT_0) {
-    TerminateProcess(process.get(), ERROR_TIMEOUT);
-    throw ui::WaitTimeout(ui::toUtf8(commandLine), kRemovalBound);
-  }
+  const ui::Handle process(created.hProcess);
+  const ui::Handle thread(created.hThread);
+  job.Adopt(process.get());
+  if (ResumeThread(thread.get()) == static_cast<DWORD>(-1)) ui::throwLastError("ResumeThread");
+  job.WaitForEnd(created.dwProcessId, kRemovalBound);
   const double elapsedMs = clock.ElapsedMs();
   ExpectRemoved(drive, "the stand-in cmd");
   return elapsedMs;
