@@ -7,7 +7,7 @@
 #include <string>
 
 #include "main_window/frm_auto_description.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace twin {
 namespace {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "bench/twin_controls.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "ui_driver/files.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/files.h"
+#include "tests/ui_driver/text.h"
 
 namespace bench {
 namespace {

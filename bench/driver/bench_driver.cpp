@@ -33,8 +33,8 @@
 #include "bench/driver/removal_timing.h"
 #include "bench/driver/resource_sizes.h"
 #include "bench/driver/stopwatch.h"
-#include "ui_driver/program.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/program.h"
+#include "tests/ui_driver/text.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ void MeasureMemory(const std::vector<Subject>& subjects, int runs) {
   Interleaved(subjects, runs, [](const Subject& subject) {
     const ui::Program program(StartOf(subject));
     bench::WaitUntilReady(program, subject.controls);
-    const bench::MemoryUse use = bench::MemoryOf(bench::OpenForQueries(program.processId()).get());
+    const bench::MemoryUse use = bench::MemoryOf(bench::OpenForQueries(program.processId()).Get());
     Print(L"memory " + subject.label + L" " + std::to_wstring(use.workingSetBytes) + L" " +
           std::to_wstring(use.privateBytes) + L" " + std::to_wstring(use.commitChargeBytes));
   });

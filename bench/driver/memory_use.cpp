@@ -2,7 +2,7 @@
 
 #include <psapi.h>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace bench {
 

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/wait.h"
 
 namespace bench {
 

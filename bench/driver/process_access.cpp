@@ -2,23 +2,23 @@
 
 #include <string>
 
-#include "ui_driver/error.h"
+#include "tests/ui_driver/error.h"
 
 namespace bench {
 namespace {
 
-ui::Handle Open(DWORD processId, DWORD access) {
+forms::OwnedHandle Open(DWORD processId, DWORD access) {
   HANDLE process = OpenProcess(access, FALSE, processId);
   if (!process) ui::throwLastError("OpenProcess " + std::to_string(processId));
-  return ui::Handle(process);
+  return forms::OwnedHandle(process);
 }
 
 }  // namespace
 
-ui::Handle OpenForQueries(DWORD processId) {
+forms::OwnedHandle OpenForQueries(DWORD processId) {
   return Open(processId, SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
 }
 
-ui::Handle OpenForJob(DWORD processId) { return Open(processId, PROCESS_SET_QUOTA | PROCESS_TERMINATE); }
+forms::OwnedHandle OpenForJob(DWORD processId) { return Open(processId, PROCESS_SET_QUOTA | PROCESS_TERMINATE); }
 
 }  // namespace bench

@@ -4,15 +4,15 @@
 
 #include <windows.h>
 
-#include "ui_driver/handle.h"
+#include "forms/owned.h"
 
 namespace bench {
 
 // Open for WaitForInputIdle, GetProcessMemoryInfo, QueryFullProcessImageName and waiting
 // for its end.
-ui::Handle OpenForQueries(DWORD processId);
+forms::OwnedHandle OpenForQueries(DWORD processId);
 
 // Open for AssignProcessToJobObject.
-ui::Handle OpenForJob(DWORD processId);
+forms::OwnedHandle OpenForJob(DWORD processId);
 
 }  // namespace bench

@@ -2,31 +2,31 @@
 
 #include <string>
 
-#include "ui_driver/error.h"
-#include "ui_driver/wait.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/wait.h"
 
 namespace bench {
 
 ProcessJob::ProcessJob() {
-  port_ = ui::Handle(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
-  if (!port_.get()) ui::throwLastError("CreateIoCompletionPort");
-  job_ = ui::Handle(CreateJobObjectW(nullptr, nullptr));
-  if (!job_.get()) ui::throwLastError("CreateJobObject");
+  port_ = forms::OwnedHandle(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
+  if (!port_.Get()) ui::throwLastError("CreateIoCompletionPort");
+  job_ = forms::OwnedHandle(CreateJobObjectW(nullptr, nullptr));
+  if (!job_.Get()) ui::throwLastError("CreateJobObject");
   JOBOBJECT_ASSOCIATE_COMPLETION_PORT association{};
-  association.CompletionPort = port_.get();
-  if (!SetInformationJobObject(job_.get(), JobObjectAssociateCompletionPortInformation, &association,
+  association.CompletionPort = port_.Get();
+  if (!SetInformationJobObject(job_.Get(), JobObjectAssociateCompletionPortInformation, &association,
                                sizeof association)) {
     ui::throwLastError("SetInformationJobObject, completion port");
   }
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (!SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+  if (!SetInformationJobObject(job_.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
     ui::throwLastError("SetInformationJobObject, limits");
   }
 }
 
 void ProcessJob::Adopt(HANDLE process) const {
-  if (!AssignProcessToJobObject(job_.get(), process)) ui::throwLastError("AssignProcessToJobObject");
+  if (!AssignProcessToJobObject(job_.Get(), process)) ui::throwLastError("AssignProcessToJobObject");
 }
 
 DWORD ProcessJob::WaitForStart(DWORD known, std::chrono::milliseconds bound) const {
@@ -53,7 +53,7 @@ ProcessJob::Message ProcessJob::Next(Deadline deadline, const char* what, std::c
   DWORD kind = 0;
   ULONG_PTR key = 0;
   OVERLAPPED* detail = nullptr;
-  if (!GetQueuedCompletionStatus(port_.get(), &kind, &key, &detail,
+  if (!GetQueuedCompletionStatus(port_.Get(), &kind, &key, &detail,
                                  static_cast<DWORD>(left.count() > 0 ? left.count() : 0))) {
     if (GetLastError() == WAIT_TIMEOUT) throw ui::WaitTimeout(what, bound);
     ui::throwLastError("GetQueuedCompletionStatus");

@@ -10,7 +10,7 @@
 
 #include <chrono>
 
-#include "ui_driver/handle.h"
+#include "forms/owned.h"
 
 namespace bench {
 
@@ -39,8 +39,8 @@ class ProcessJob {
   // The next message, or WaitTimeout naming `what` once `deadline` has passed.
   Message Next(Deadline deadline, const char* what, std::chrono::milliseconds bound) const;
 
-  ui::Handle port_;
-  ui::Handle job_;
+  forms::OwnedHandle port_;
+  forms::OwnedHandle job_;
 };
 
 }  // namespace bench

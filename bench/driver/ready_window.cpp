@@ -4,8 +4,8 @@
 
 #include "bench/driver/poll_closely.h"
 #include "bench/driver/process_access.h"
-#include "ui_driver/error.h"
-#include "ui_driver/window_query.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace bench {
 namespace {
@@ -15,8 +15,8 @@ constexpr std::chrono::milliseconds kStepBound{10'000};
 }  // namespace
 
 HWND WaitUntilReady(const ui::Program& program, int controls) {
-  const ui::Handle process = OpenForQueries(program.processId());
-  if (WaitForInputIdle(process.get(), static_cast<DWORD>(kStepBound.count())) != 0) {
+  const forms::OwnedHandle process = OpenForQueries(program.processId());
+  if (WaitForInputIdle(process.Get(), static_cast<DWORD>(kStepBound.count())) != 0) {
     throw ui::WaitTimeout("WaitForInputIdle", kStepBound);
   }
   HWND window = PollClosely("the window with its controls", [&]() -> HWND {

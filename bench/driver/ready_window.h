@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui_driver/program.h"
+#include "tests/ui_driver/program.h"
 
 namespace bench {
 

@@ -11,13 +11,14 @@
 #include "bench/driver/process_job.h"
 #include "bench/driver/ready_window.h"
 #include "bench/driver/stopwatch.h"
-#include "ui_driver/error.h"
-#include "ui_driver/handle.h"
-#include "ui_driver/input.h"
-#include "ui_driver/message_box.h"
-#include "ui_driver/program.h"
-#include "ui_driver/text.h"
-#include "ui_driver/window_query.h"
+#include "main_window/system_interpreter.h"
+#include "tests/ui_driver/error.h"
+#include "forms/owned.h"
+#include "tests/ui_driver/input.h"
+#include "tests/ui_driver/message_box.h"
+#include "tests/ui_driver/program.h"
+#include "tests/ui_driver/text.h"
+#include "tests/ui_driver/window_query.h"
 
 namespace bench {
 namespace {
@@ -26,13 +27,6 @@ constexpr int kMainWindowControls = 12;
 constexpr std::chrono::milliseconds kStepBound{10'000};
 // 100,000 entries take about a minute under Wine.
 constexpr std::chrono::milliseconds kRemovalBound{600'000};
-
-std::wstring CommandInterpreter() {
-  wchar_t directory[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) ui::throwLastError("GetSystemDirectory");
-  return std::wstring(directory, length) + L"\\cmd.exe";
-}
 
 std::wstring ImageOf(HANDLE process) {
   wchar_t path[MAX_PATH];
@@ -55,7 +49,7 @@ RemovalThroughProgram TimeRemovalThroughProgram(const std::wstring& exe, const s
                                                 const std::function<void()>& makeTree) {
   const ProcessJob job;
   const ui::Program program(ui::ProgramStart{exe, {}, drive + L"\\", {}});
-  job.Adopt(OpenForJob(program.processId()).get());
+  job.Adopt(OpenForJob(program.processId()).Get());
   HWND window = WaitUntilReady(program, kMainWindowControls);
   HWND deleteButton = ui::findControl(window, L"Button", L"&Delete Autorun.inf");
   if (!deleteButton) throw ui::DriverError("the main window has no Delete button");
@@ -70,7 +64,7 @@ RemovalThroughProgram TimeRemovalThroughProgram(const std::wstring& exe, const s
   const DWORD interpreterId = job.WaitForStart(program.processId(), kStepBound);
   // Opened now, while the program still holds it, for a look at its image once it has ended
   // (Wine knows a process's image only once it runs).
-  const ui::Handle interpreter = OpenForQueries(interpreterId);
+  const forms::OwnedHandle interpreter = OpenForQueries(interpreterId);
   job.WaitForEnd(interpreterId, kRemovalBound);
   const double interpreterEndMs = clock.ElapsedMs();
   // The box comes right after the interpreter's end; nothing else runs then.
@@ -80,8 +74,8 @@ RemovalThroughProgram TimeRemovalThroughProgram(const std::wstring& exe, const s
   }, kStepBound);
   const double resultBoxMs = clock.ElapsedMs();
 
-  const std::wstring image = ImageOf(interpreter.get());
-  if (!SameIgnoringCase(image, CommandInterpreter())) {
+  const std::wstring image = ImageOf(interpreter.Get());
+  if (!SameIgnoringCase(image, SystemCommandInterpreter())) {
     throw ui::DriverError("the program started " + ui::toUtf8(image) + ", not the system's cmd.exe");
   }
   if (ui::caption(result) != L"Information") {
@@ -92,7 +86,7 @@ RemovalThroughProgram TimeRemovalThroughProgram(const std::wstring& exe, const s
 }
 
 double TimeRemovalDirectly(const std::wstring& drive) {
-  const std::wstring interpreter = CommandInterpreter();
+  const std::wstring interpreter = SystemCommandInterpreter();
   std::wstring commandLine = L"cmd /c rd /s /q \\\\.\\" + drive + L"\\autorun.inf";
   const std::wstring root = drive + L"\\";
   // As the program starts it: minimised, in the program's current folder, and with no creation
@@ -111,10 +105,10 @@ double TimeRemovalDirectly(const std::wstring& drive) {
                       root.c_str(), &startup, &created)) {
     ui::throwLastError("CreateProcess of " + ui::toUtf8(interpreter));
   }
-  const ui::Handle process(created.hProcess);
-  const ui::Handle thread(created.hThread);
-  job.Adopt(process.get());
-  if (ResumeThread(thread.get()) == static_cast<DWORD>(-1)) ui::throwLastError("ResumeThread");
+  const forms::OwnedHandle process(created.hProcess);
+  const forms::OwnedHandle thread(created.hThread);
+  job.Adopt(process.Get());
+  if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) ui::throwLastError("ResumeThread");
   job.WaitForEnd(created.dwProcessId, kRemovalBound);
   const double elapsedMs = clock.ElapsedMs();
   ExpectRemoved(drive, "the stand-in cmd");

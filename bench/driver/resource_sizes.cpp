@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "ui_driver/error.h"
-#include "ui_driver/text.h"
+#include "tests/ui_driver/error.h"
+#include "tests/ui_driver/text.h"
 
 namespace bench {
 namespace {
