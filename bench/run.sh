@@ -11,7 +11,7 @@
 #   BENCH_STARTUP_RUNS   timed starts of each program, interleaved (default 21)
 #   BENCH_MEMORY_RUNS    starts of each program whose memory is read (default 5)
 #   BENCH_REMOVALS       sizes of autorun.inf and runs of each way, as entries:runs
-#                        (default "1000:7 10000:7 100000:3")
+#                        (default "1000:7 10000:7 100000:5")
 #   BENCH_CPU            the one CPU that the whole session runs on (default: the last one)
 #
 # What is measured (bench/driver/bench_driver.cpp does it from inside the session):
@@ -64,7 +64,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(mkdir -p "${1:-$top/build/x86_64}" && cd "${1:-$top/build/x86_64}" && pwd)
 startup_runs=${BENCH_STARTUP_RUNS:-21}
 memory_runs=${BENCH_MEMORY_RUNS:-5}
-removals=${BENCH_REMOVALS:-"1000:7 10000:7 100000:3"}
+removals=${BENCH_REMOVALS:-"1000:7 10000:7 100000:5"}
 cpu=${BENCH_CPU:-$(($(nproc) - 1))}
 
 out=$build/bench
