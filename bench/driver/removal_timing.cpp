@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kMainWindowControls = 12;
 constexpr std::chrono::milliseconds kStepBound{10'000};
-// 100,000 entries take about a minute under Wine.
+// 100,000 entries took 16 to 92 s here, with the session on one CPU or spread over all.
 constexpr std::chrono::milliseconds kRemovalBound{600'000};
 constexpr POINT kPointerRest{0, 0};
 
