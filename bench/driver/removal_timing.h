@@ -15,8 +15,9 @@ struct RemovalThroughProgram {
   double resultBoxMs = 0;       // from that OK to the box "Information" up
 };
 
-// Starts `exe` in a job, with its current directory at `drive`'s root (so its drive picker
-// is on that drive), and once its window is ready calls `makeTree`, so that the removal
+// Puts the pointer in the screen's top-left corner, away from the program's windows, and
+// starts `exe` in a job, with its current directory at `drive`'s root (so its drive picker
+// is on that drive); once its window is ready, calls `makeTree`, so that the removal
 // starts about as soon after the tree is made as the direct way's does. Then clicks Delete
 // and answers OK to "Confirmation". The clock starts at that OK. The interpreter that the
 // program starts is in the job; once the job reports its end, the box is looked for every
